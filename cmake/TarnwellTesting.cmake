@@ -1,0 +1,33 @@
+include(GoogleTest)
+
+# GoogleTest comes from the system; a cross build compiles it from the sources
+# Debian ships, since no prebuilt copy exists for the target.
+if(CMAKE_CROSSCOMPILING)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+else()
+    find_package(GTest REQUIRED)
+endif()
+
+# tarnwell_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+# Rule tests run on GoogleTest's own main; GUI tests on one that starts a
+# QApplication. Every test runs on Qt's offscreen platform, so no display is
+# needed. Tests are listed when they run, so building never starts them (nor
+# Wine, for a cross build).
+function(tarnwell_add_test name)
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+    if(ARG_GUI)
+        target_link_libraries(${name} PRIVATE tarnwell_test_support)
+    else()
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+endfunction()

@@ -1,0 +1,25 @@
+# Cross-compiles for 64-bit Windows with Debian's mingw-w64 toolchain (POSIX
+# threads). Everything is linked statically, so the executables need no DLLs
+# beside them, and they run under Wine when tested.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(triplet x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
+set(CMAKE_RC_COMPILER ${triplet}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+
+# Debian keeps wine64 in Wine's own folder, off the PATH. Tests are listed and
+# run through it, so it is needed only when the tests run.
+find_program(TARNWELL_WINE64 wine64 PATHS /usr/lib/wine NO_CACHE)
+if(TARNWELL_WINE64)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${TARNWELL_WINE64})
+endif()

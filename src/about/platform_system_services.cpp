@@ -1,0 +1,13 @@
+#include "about/platform_system_services.h"
+
+#ifdef _WIN32
+#include "about/win32_system_services.h"
+using PlatformSystemServices = Win32SystemServices;
+#else
+#include "about/portable_system_services.h"
+using PlatformSystemServices = PortableSystemServices;
+#endif
+
+std::unique_ptr<SystemServices> makePlatformSystemServices() {
+    return std::make_unique<PlatformSystemServices>();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "about/system_services.h"
+
+// The services on Windows: the ANSI registry functions, the file attributes
+// and CreateProcessA.
+class Win32SystemServices : public SystemServices {
+public:
+    RegistryStatus openKey(RegistryKey root, const std::string& path, std::uint32_t access,
+                           RegistryKey& key) override;
+    RegistryStatus queryValue(RegistryKey key, const std::string& name, std::uint32_t& type,
+                              std::uint8_t* data, std::uint32_t& size) override;
+    void closeKey(RegistryKey key) override;
+    bool isOrdinaryFile(const std::string& path) override;
+    bool startProgram(const std::string& path) override;
+};

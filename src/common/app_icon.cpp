@@ -1,0 +1,8 @@
+#include "app_icon.h"
+
+QIcon applicationIcon() {
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/tarnwell-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/icons/tarnwell-32.png"), QSize(32, 32));
+    return icon;
+}

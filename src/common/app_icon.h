@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// The application's icon, drawn at 16 and 32 pixels; the main window and the
+// About dialog both carry it.
+QIcon applicationIcon();

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QFont>
+
+// The program's classic dialog font: MS Sans Serif where the system has it,
+// otherwise the closest sans-serif at the same point size.
+QFont classicFont(qreal points = 8.25, bool bold = false);

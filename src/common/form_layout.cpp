@@ -1,0 +1,121 @@
+#include "form_layout.h"
+
+#include "label.h"
+#include "line_control.h"
+#include "list_box.h"
+#include "option_button.h"
+#include "text_box.h"
+#include "twips.h"
+#include "classic_font.h"
+
+#include <QGroupBox>
+#include <QHash>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+constexpr char tabIndexProperty[] = "tabIndex";
+
+QWidget* createFrame(const ControlSpec& row, QWidget* parent) {
+    if (row.traits & borderless) {
+        auto* frame = new QWidget(parent);
+        frame->setAutoFillBackground(true); // covers whatever lies beneath it
+        return frame;
+    }
+    return new QGroupBox(QString::fromUtf8(row.caption), parent);
+}
+
+QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
+    auto* label = new Label(parent);
+    label->setText(QString::fromUtf8(row.caption));
+    label->setWordWrap(row.traits & wraps);
+    label->setAlignment(Qt::AlignTop |
+                        ((row.traits & centred) ? Qt::AlignHCenter : Qt::AlignLeft));
+    if (row.traits & border)
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+}
+
+QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
+    auto* box = new TextBox(parent);
+    box->setText(QString::fromUtf8(row.caption));
+    if (row.traits & centred)
+        box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QWidget* createOption(const ControlSpec& row, QWidget* parent) {
+    auto* option = new OptionButton(parent);
+    option->setText(QString::fromUtf8(row.caption));
+    option->setValue(row.traits & selected);
+    return option;
+}
+
+QWidget* createControl(const ControlSpec& row, QWidget* parent) {
+    switch (row.kind) {
+    case ControlKind::Frame:
+        return createFrame(row, parent);
+    case ControlKind::Label:
+        return createLabel(row, parent);
+    case ControlKind::TextBox:
+        return createTextBox(row, parent);
+    case ControlKind::CommandButton:
+        return new QPushButton(QString::fromUtf8(row.caption), parent);
+    case ControlKind::OptionButton:
+        return createOption(row, parent);
+    case ControlKind::ListBox:
+        return new ListBox(parent);
+    case ControlKind::Line:
+        return new LineControl(parent->palette().color(QPalette::WindowText), 1, parent);
+    }
+    return nullptr;
+}
+
+void place(QWidget* control, const ControlSpec& row) {
+    if (row.kind == ControlKind::Line) {
+        control->move(twips(row.left), twips(row.top));
+        control->setFixedWidth(twips(row.width));
+    } else if (row.traits & autoSize) {
+        control->move(twips(row.left), twips(row.top));
+        control->adjustSize();
+    } else {
+        control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+    }
+}
+
+} // namespace
+
+void buildControls(QWidget* client, std::span<const ControlSpec> table) {
+    QHash<QString, QWidget*> built;
+    for (const ControlSpec& row : table) {
+        QWidget* parent = row.container ? built.value(QString::fromUtf8(row.container)) : client;
+        Q_ASSERT_X(parent, row.name, "a container must come before what it holds");
+        QWidget* control = createControl(row, parent);
+        control->setObjectName(QString::fromUtf8(row.name));
+        control->setFont(classicFont(row.points, row.traits & bold));
+        control->setProperty(tabIndexProperty, row.tabIndex);
+        control->setEnabled(!(row.traits & disabled));
+        control->setVisible(!(row.traits & hidden));
+        place(control, row);
+        built.insert(control->objectName(), control);
+    }
+}
+
+int tabIndexOf(const QWidget* control) {
+    const QVariant index = control->property(tabIndexProperty);
+    return index.isValid() ? index.toInt() : -1;
+}
+
+void applyTabOrder(QWidget* root) {
+    QList<QWidget*> chain;
+    for (QWidget* control : root->findChildren<QWidget*>()) {
+        if (tabIndexOf(control) >= 0 && (control->focusPolicy() & Qt::TabFocus))
+            chain.append(control);
+    }
+    std::stable_sort(chain.begin(), chain.end(), [](QWidget* a, QWidget* b) {
+        return tabIndexOf(a) < tabIndexOf(b);
+    });
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <span>
+
+// Windows are built from layout tables: one row a control, positions in twips
+// relative to the control's container, in the order the controls are created.
+
+enum class ControlKind { Frame, Label, TextBox, CommandButton, OptionButton, ListBox, Line };
+
+// Settings of a row beyond its position; combine with |.
+enum ControlTrait : unsigned {
+    plain = 0,
+    centred = 1 << 0,    // text centred horizontally
+    border = 1 << 1,     // a label with a single-line border
+    wraps = 1 << 2,      // a label whose text wraps within its box
+    autoSize = 1 << 3,   // a label whose box fits its text
+    bold = 1 << 4,       // bold face
+    hidden = 1 << 5,     // not visible at start
+    disabled = 1 << 6,   // not enabled at start
+    selected = 1 << 7,   // an option selected at start
+    borderless = 1 << 8, // a frame drawn without any border or caption
+};
+
+struct ControlSpec {
+    const char* name;      // also the widget's objectName
+    ControlKind kind;
+    const char* container; // a frame's name, or nullptr for the window's client area
+    const char* caption;   // caption or initial text
+    int left;
+    int top;
+    int width; // a Line's length
+    int height;
+    int tabIndex; // keyboard order, -1 for a control outside it
+    unsigned traits = plain;
+    double points = 8.25; // font size
+};
+
+// Creates the rows' controls under `client` with their design-time settings.
+void buildControls(QWidget* client, std::span<const ControlSpec> table);
+
+// Chains every control under `root` that takes the focus by its tab index.
+void applyTabOrder(QWidget* root);
+
+// The tab index a built control carries, or -1.
+int tabIndexOf(const QWidget* control);
+
+// The built control of that name and type under `root`; a missing one is a
+// fault in the layout table, so the program stops with its name.
+template <typename Control> Control* controlNamed(const QWidget* root, const char* name) {
+    auto* control = root->findChild<Control*>(QString::fromLatin1(name));
+    if (!control)
+        qFatal("Layout has no control %s of the expected kind", name);
+    return control;
+}

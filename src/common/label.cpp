@@ -1,0 +1,12 @@
+#include "label.h"
+
+Label::Label(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setCaption(const QString& caption) {
+    if (caption == text())
+        return;
+    setText(caption);
+    emit changed();
+}

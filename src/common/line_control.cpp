@@ -1,0 +1,13 @@
+#include "line_control.h"
+
+#include <QPainter>
+
+LineControl::LineControl(const QColor& colour, int penWidth, QWidget* parent)
+    : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFixedHeight(penWidth);
+}
+
+void LineControl::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), colour_);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A horizontal rule drawn in one colour and pen width, like a line drawn on a
+// form; it never takes the focus or the mouse.
+class LineControl : public QWidget {
+    Q_OBJECT
+
+public:
+    LineControl(const QColor& colour, int penWidth, QWidget* parent = nullptr);
+
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+};

@@ -1,0 +1,19 @@
+#include "option_button.h"
+
+OptionButton::OptionButton(QWidget* parent) : QRadioButton(parent) {
+    connect(this, &QAbstractButton::toggled, this, [this](bool selected) {
+        if (selected)
+            emit picked();
+    });
+}
+
+void OptionButton::setValue(bool selected) {
+    if (selected || !isChecked()) {
+        setChecked(selected);
+        return;
+    }
+    // An auto-exclusive button refuses to be cleared; lift that for the moment.
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(true);
+}

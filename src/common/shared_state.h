@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// The network class chosen last, in whichever view, and the placeholder
+// prefix every segment and address is written on. The main window owns the
+// one instance and hands it to the views; the rules take the values as
+// arguments instead.
+struct SharedState {
+    QString IPClass;    // "B" or "C"; empty until the window has loaded
+    QString NetPattern; // "X.Y" or "X.Y.Z"; empty until the window has loaded
+};
+
+// The texts that go with each class: its letter, its placeholder prefix and
+// the placeholder network shown beside the class options.
+struct NetworkClass {
+    const char* ipClass;
+    const char* netPattern;
+    const char* network;
+};
+
+inline constexpr NetworkClass classB{"B", "X.Y", "X.Y.0.0"};
+inline constexpr NetworkClass classC{"C", "X.Y.Z", "X.Y.Z.0"};

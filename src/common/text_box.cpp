@@ -1,0 +1,65 @@
+#include "text_box.h"
+
+#include "system_colour.h"
+
+#include <QKeyEvent>
+
+namespace {
+
+// The character code a key types, or 0 when it types none. Control
+// combinations count as their control codes (Ctrl+V is 22), as they do on the
+// platforms where such codes reach the box as characters.
+int typedCharacter(const QKeyEvent* event) {
+    const bool control = event->modifiers().testFlag(Qt::ControlModifier);
+    if (control && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+        return event->key() - Qt::Key_A + 1;
+    const QString text = event->text();
+    return text.isEmpty() ? 0 : text.front().unicode();
+}
+
+} // namespace
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent), backColor_(systemColourWindow) {
+    connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
+}
+
+void TextBox::setBackColor(quint32 systemColour) {
+    backColor_ = systemColour;
+    QPalette shown = palette();
+    const QColor colour = systemColourValue(systemColour);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        shown.setColor(group, QPalette::Base, colour);
+    setPalette(shown);
+}
+
+bool TextBox::keyPassesFilter(int keyAscii) const {
+    if (!keyPress_)
+        return true;
+    keyPress_(keyAscii);
+    return keyAscii != 0;
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event) {
+    const int keyAscii = typedCharacter(event);
+    if (keyAscii != 0 && !keyPassesFilter(keyAscii)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+    // Characters composed by an input method are typed characters too.
+    QString kept;
+    for (QChar c : event->commitString()) {
+        if (keyPassesFilter(c.unicode()))
+            kept += c;
+    }
+    if (kept == event->commitString()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+}

@@ -1,0 +1,126 @@
+#include "discover_mask.h"
+
+#include "common/number_text.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+namespace {
+
+struct ClassRules {
+    int rangeWidth;     // candidate ranges tried; also bounds the range pre-test
+    int hostWidth;      // host bits of the unsplit network
+    int classOffset;    // mask bits between /16 and the class's network boundary
+    double subnetLimit; // a larger subnet request fails at once
+    double nodeLimit;   // a larger node request fails at once
+    const char* wholeNetworkMask;
+};
+
+constexpr ClassRules classBRules{14, 16, 0, 16384, 65534, "255.255.0.0"};
+constexpr ClassRules classCRules{8, 8, 8, 254, 254, "255.255.255.0"};
+constexpr double fewestNodes = 5;
+
+// Masks by the number of one-bits after the first 16.
+constexpr std::array<const char*, 16> masksByBits{
+    "255.255.128.0",   "255.255.192.0",   "255.255.224.0",   "255.255.240.0",
+    "255.255.248.0",   "255.255.252.0",   "255.255.254.0",   "255.255.255.0",
+    "255.255.255.128", "255.255.255.192", "255.255.255.224", "255.255.255.240",
+    "255.255.255.248", "255.255.255.252", "255.255.255.254", "255.255.255.255",
+};
+
+double pow2(int exponent) {
+    return std::ldexp(1.0, exponent);
+}
+
+MaskResult failed() {
+    return {noMaskFits, 0, 0};
+}
+
+// The mask found so far: a count of mask bits after the first 16, unset or
+// failed while none fits, with the counts that go with it.
+struct Finding {
+    std::optional<int> maskBits;
+    double segments = 0;
+    double hosts = 0;
+};
+
+// Calls take(i) for every i from 1 to rangeWidth whose range holds the value:
+// 2^i - 2 < value < 2^(i+1) - 1. A fractional value can lie in two ranges;
+// the later call then overwrites the earlier one.
+template <typename Take> void forEachRange(const ClassRules& rules, double value, Take take) {
+    for (int i = 1; i <= rules.rangeWidth; ++i) {
+        if (pow2(i) - 2 < value && value < pow2(i + 1) - 1)
+            take(i);
+    }
+}
+
+void findBySubnets(const ClassRules& rules, bool classC, double wanted, Finding& finding) {
+    if (!(1 < wanted && wanted < pow2(rules.rangeWidth) - 1))
+        return;
+    forEachRange(rules, wanted, [&](int i) {
+        const int subnetBits = i + 1;
+        finding.maskBits = subnetBits + rules.classOffset;
+        if (classC && finding.maskBits == 10) {
+            // A Class C network split by one bit counts as two segments.
+            finding.maskBits = 9;
+            finding.segments = 2;
+            finding.hosts = pow2(rules.hostWidth - 1) - 2;
+        } else {
+            finding.segments = pow2(subnetBits) - 2;
+            finding.hosts = pow2(rules.hostWidth - subnetBits) - 2;
+        }
+        if (classC && *finding.maskBits > 13)
+            finding.maskBits = std::nullopt; // failed, unless the nodes find a mask
+    });
+}
+
+void findByNodes(const ClassRules& rules, bool classC, double wanted, Finding& finding) {
+    if (!(wanted < pow2(rules.rangeWidth) - 1))
+        return;
+    forEachRange(rules, wanted, [&](int i) {
+        const int hostBits = i + 1;
+        finding.maskBits = 16 - hostBits;
+        finding.segments = pow2(rules.hostWidth - hostBits) - 2;
+        finding.hosts = pow2(hostBits) - 2;
+        // The Class C network unsplit is one segment, split by one bit two.
+        if (classC && hostBits == rules.hostWidth)
+            finding.segments = 1;
+        else if (classC && hostBits == rules.hostWidth - 1)
+            finding.segments = 2;
+    });
+}
+
+} // namespace
+
+MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, const QString& IPClass) {
+    const bool classC = IPClass == QLatin1String("C");
+    if (!classC && IPClass != QLatin1String("B"))
+        return failed();
+    const ClassRules& rules = classC ? classCRules : classBRules;
+    Finding finding;
+
+    if (!Subnets.isEmpty()) {
+        const std::optional<double> wanted = readDecimal(Subnets);
+        if (!wanted)
+            return failed();
+        if (*wanted == 1)
+            return {QString::fromLatin1(rules.wholeNetworkMask), 1,
+                    pow2(rules.hostWidth) - 2};
+        if (*wanted > rules.subnetLimit)
+            return failed();
+        findBySubnets(rules, classC, *wanted, finding);
+    }
+
+    if (!Nodes.isEmpty()) {
+        const std::optional<double> wanted = readDecimal(Nodes);
+        if (!wanted || *wanted < fewestNodes || *wanted > rules.nodeLimit)
+            return failed();
+        findByNodes(rules, classC, *wanted, finding);
+    }
+
+    if (!finding.maskBits || *finding.maskBits < 1 || *finding.maskBits > 16)
+        return failed();
+    return {QString::fromLatin1(masksByBits[*finding.maskBits - 1]), finding.segments,
+            finding.hosts};
+}

@@ -1,0 +1,128 @@
+#include "mask_discovery_view.h"
+
+#include "common/form_layout.h"
+#include "common/number_text.h"
+#include "common/system_colour.h"
+#include "discover_mask.h"
+
+namespace {
+
+const QString entryErrorTitle = QStringLiteral("Entry Error");
+const QString entryErrorText =
+    QStringLiteral("You have entered a value which is invalid and does not fall into an accepted "
+                   "IP formatting range.  Please try again.");
+
+constexpr quint32 openColour = systemColourWindow;
+constexpr quint32 lockedColour = systemColourInactiveBorder;
+constexpr int backspace = 8;
+
+QString discoverySentence(const MaskResult& result) {
+    return numberText(result.Segments) + QStringLiteral(" segments with ") +
+           numberText(result.Hosts) + QStringLiteral(" hosts per segment.");
+}
+
+} // namespace
+
+MaskDiscoveryView::MaskDiscoveryView(QWidget* window, SharedState& state,
+                                     MessageBoxService& messages)
+    : txt_Subnets(controlNamed<TextBox>(window, "txt_Subnets")),
+      txt_hosts(controlNamed<TextBox>(window, "txt_hosts")),
+      cmd_Calc(controlNamed<QPushButton>(window, "cmd_Calc")),
+      cmd_View(controlNamed<QPushButton>(window, "cmd_View")),
+      lbl_MaskAnswer(controlNamed<Label>(window, "lbl_MaskAnswer")),
+      lbl_Discovery(controlNamed<Label>(window, "lbl_Discovery")),
+      lbl_ClassExt(controlNamed<Label>(window, "lbl_ClassExt")),
+      rb_B(controlNamed<OptionButton>(window, "rb_B")),
+      rb_C(controlNamed<OptionButton>(window, "rb_C")), state_(state), messages_(messages) {
+    connect(cmd_Calc, &QPushButton::clicked, this, &MaskDiscoveryView::cmd_Calc_Click);
+    connect(txt_Subnets, &TextBox::changed, this, &MaskDiscoveryView::txt_Subnets_Change);
+    connect(txt_hosts, &TextBox::changed, this, &MaskDiscoveryView::txt_hosts_Change);
+    txt_Subnets->setKeyPressHandler([this](int& KeyAscii) { txt_Subnets_KeyPress(KeyAscii); });
+    txt_hosts->setKeyPressHandler([this](int& KeyAscii) { txt_hosts_KeyPress(KeyAscii); });
+    connect(lbl_MaskAnswer, &Label::changed, this, &MaskDiscoveryView::lbl_MaskAnswer_Change);
+    connect(rb_B, &OptionButton::picked, this, &MaskDiscoveryView::rb_B_Click);
+    connect(rb_C, &OptionButton::picked, this, &MaskDiscoveryView::rb_C_Click);
+}
+
+void MaskDiscoveryView::CheckCalcEnabled() {
+    cmd_Calc->setEnabled(!txt_hosts->text().isEmpty() || !txt_Subnets->text().isEmpty());
+}
+
+void MaskDiscoveryView::ClearResults() {
+    lbl_MaskAnswer->setCaption(QString());
+    lbl_Discovery->setCaption(QString());
+}
+
+void MaskDiscoveryView::ClearInputs() {
+    txt_Subnets->setText(QString());
+    txt_hosts->setText(QString());
+}
+
+void MaskDiscoveryView::lbl_MaskAnswer_Change() {
+    cmd_View->setEnabled(!lbl_MaskAnswer->caption().isEmpty());
+}
+
+// While one box holds text the other is locked, so only one request is asked.
+void MaskDiscoveryView::lockPartner(const TextBox* edited, TextBox* partner) {
+    const bool locked = !edited->text().isEmpty();
+    partner->setEnabled(!locked);
+    partner->setBackColor(locked ? lockedColour : openColour);
+}
+
+void MaskDiscoveryView::txt_Subnets_Change() {
+    CheckCalcEnabled();
+    ClearResults();
+    lockPartner(txt_Subnets, txt_hosts);
+}
+
+void MaskDiscoveryView::txt_hosts_Change() {
+    CheckCalcEnabled();
+    ClearResults();
+    lockPartner(txt_hosts, txt_Subnets);
+}
+
+void MaskDiscoveryView::filterDigits(int& KeyAscii) {
+    const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
+    if (KeyAscii != backspace && !digit)
+        KeyAscii = 0;
+}
+
+void MaskDiscoveryView::txt_Subnets_KeyPress(int& KeyAscii) {
+    filterDigits(KeyAscii);
+}
+
+void MaskDiscoveryView::txt_hosts_KeyPress(int& KeyAscii) {
+    filterDigits(KeyAscii);
+}
+
+void MaskDiscoveryView::cmd_Calc_Click() {
+    const QString subnets = txt_Subnets->text();
+    const QString nodes = txt_hosts->text();
+    if (subnets.isEmpty() && nodes.isEmpty())
+        return;
+    const MaskResult result = DiscoverMask(subnets, nodes, state_.IPClass);
+    if (result.Mask == noMaskFits) {
+        messages_.show(entryErrorText, OkOnly, entryErrorTitle);
+        return;
+    }
+    lbl_MaskAnswer->setCaption(result.Mask);
+    lbl_Discovery->setCaption(discoverySentence(result));
+    cmd_View->setEnabled(true);
+}
+
+void MaskDiscoveryView::pickClass(const NetworkClass& chosen) {
+    state_.NetPattern = QString::fromLatin1(chosen.netPattern);
+    lbl_ClassExt->setCaption(QString::fromLatin1(chosen.network));
+    state_.IPClass = QString::fromLatin1(chosen.ipClass);
+    CheckCalcEnabled();
+    ClearResults();
+    ClearInputs();
+}
+
+void MaskDiscoveryView::rb_B_Click() {
+    pickClass(classB);
+}
+
+void MaskDiscoveryView::rb_C_Click() {
+    pickClass(classC);
+}

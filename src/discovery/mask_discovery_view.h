@@ -1,0 +1,52 @@
+#pragma once
+
+#include "common/label.h"
+#include "common/message_box.h"
+#include "common/option_button.h"
+#include "common/shared_state.h"
+#include "common/text_box.h"
+
+#include <QObject>
+#include <QPushButton>
+
+// The Mask Discovery half of the main window: the user asks for a number of
+// subnets or of nodes per subnet and the class, and Calculate shows the
+// closest mask with its segment and host counts. Handlers follow the
+// controls' events; every change of an input blanks the results, so what is
+// shown always belongs to the current inputs.
+class MaskDiscoveryView : public QObject {
+public:
+    // Takes the view's controls from the built window.
+    MaskDiscoveryView(QWidget* window, SharedState& state, MessageBoxService& messages);
+
+    TextBox* const txt_Subnets;
+    TextBox* const txt_hosts;
+    QPushButton* const cmd_Calc;
+    QPushButton* const cmd_View;
+    Label* const lbl_MaskAnswer;
+    Label* const lbl_Discovery;
+    Label* const lbl_ClassExt;
+    OptionButton* const rb_B;
+    OptionButton* const rb_C;
+
+private:
+    void cmd_Calc_Click();
+    void txt_Subnets_Change();
+    void txt_hosts_Change();
+    void txt_Subnets_KeyPress(int& KeyAscii);
+    void txt_hosts_KeyPress(int& KeyAscii);
+    void lbl_MaskAnswer_Change();
+    void rb_B_Click();
+    void rb_C_Click();
+
+    void CheckCalcEnabled();
+    void ClearResults();
+    void ClearInputs();
+
+    void pickClass(const NetworkClass& chosen);
+    static void lockPartner(const TextBox* edited, TextBox* partner);
+    static void filterDigits(int& KeyAscii);
+
+    SharedState& state_;
+    MessageBoxService& messages_;
+};

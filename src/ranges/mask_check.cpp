@@ -1,0 +1,66 @@
+#include "ranges/mask_check.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+// The only texts accepted for the group that carries the subnet bits. A
+// leading zero or a blank makes a group differ from them.
+bool isPartialGroup(QStringView group) {
+    static constexpr std::array<QStringView, 7> partialGroups{u"128", u"192", u"224", u"240",
+                                                              u"248", u"252", u"254"};
+    return std::find(partialGroups.begin(), partialGroups.end(), group) != partialGroups.end();
+}
+
+// rest: the text after "255.255.".
+MaskCheck checkClassB(QStringView rest) {
+    const qsizetype dot = rest.indexOf(u'.');
+    if (dot < 0)
+        return MaskCheck::GeneralMessage;
+    QStringView group = rest.first(dot);
+    const QStringView after = rest.sliced(dot + 1);
+    if (after == u"0" && (group == u"255" || group == u"0"))
+        return MaskCheck::Accepted;
+    // A third group of 255 moves the subnet bits to the fourth group, and the
+    // whole rest is judged as that group. After a partial third group nothing
+    // more is examined, so "255.255.192." and "255.255.192.77" pass on purpose.
+    if (group == u"255")
+        group = after;
+    return isPartialGroup(group) ? MaskCheck::Accepted : MaskCheck::GeneralMessage;
+}
+
+MaskCheck checkClassC(QStringView rest) {
+    if (!rest.startsWith(u"255."))
+        return MaskCheck::ClassCMessage;
+    if (rest == u"255.0" || isPartialGroup(rest.sliced(4)))
+        return MaskCheck::Accepted;
+    return MaskCheck::GeneralMessage;
+}
+
+} // namespace
+
+MaskCheck checkMask(const QString& mask, const QString& ipClass) {
+    if (!mask.startsWith(u"255.255."))
+        return MaskCheck::PrefixMessage;
+    const QStringView rest = QStringView(mask).sliced(8);
+    if (ipClass == u"B")
+        return checkClassB(rest);
+    if (ipClass == u"C")
+        return checkClassC(rest);
+    return MaskCheck::GeneralMessage;
+}
+
+std::optional<Refusal> maskRefusal(MaskCheck check) {
+    switch (check) {
+    case MaskCheck::Accepted:
+        return std::nullopt;
+    case MaskCheck::PrefixMessage:
+        return prefixRefusal;
+    case MaskCheck::ClassCMessage:
+        return classCRefusal;
+    case MaskCheck::GeneralMessage:
+        return generalRefusal;
+    }
+    return generalRefusal;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ranges/shown_texts.h"
+
+#include <QString>
+#include <optional>
+
+// Whether a typed mask is one the segment list can work from. The mask is
+// judged as text, group by group against fixed texts, never as numbers.
+
+enum class MaskCheck {
+    Accepted,
+    PrefixMessage,  // does not begin with "255.255."
+    ClassCMessage,  // class C and the third group is not "255."
+    GeneralMessage, // every other refusal, including a class other than B or C
+};
+
+MaskCheck checkMask(const QString& mask, const QString& ipClass);
+
+inline constexpr Refusal prefixRefusal{
+    u"Subnet Mask Format Error",
+    u"The subnet mask you have entered is not valid.  Subnet masks for Class B and C networks "
+    u"start with 255.255.  Please correct your mask and try again."};
+
+inline constexpr Refusal classCRefusal{
+    u"Subnet Mask Formatting Error",
+    u"You have entered an invalid Class C subnet mask.  Class C subnet masks start with "
+    u"255.255.255.  Please try again."};
+
+inline constexpr Refusal generalRefusal{
+    u"Subnet Mask Formatting Error",
+    u"The subnet mask you have entered is not valid.  Please try again."};
+
+// The message a refused mask is answered with; none for an accepted one.
+std::optional<Refusal> maskRefusal(MaskCheck check);

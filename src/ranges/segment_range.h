@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ranges/shown_texts.h"
+
+#include <QString>
+#include <optional>
+
+// The first and last assignable address of a listed segment. Rows stand in
+// descending order, so a segment ends where the row above begins; the first
+// row ends where the mask's own group value begins.
+//
+// row is the text of list row k (k >= 0), above the text of row k - 1 (unused
+// for k = 0), mask the text that produced the rows. Nothing for a class other
+// than B or C. A class C segment with no assignable address (mask
+// 255.255.255.254) reads "None" to "None".
+std::optional<AddressRange> segmentRange(int k, const QString& row, const QString& above,
+                                         const QString& mask, const QString& ipClass,
+                                         const QString& netPattern);

@@ -1,0 +1,159 @@
+#include "ranges/segment_list.h"
+
+#include "qstring_printer.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <tuple>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QStringList rowsOf(const QString& mask, const QString& ipClass, const QString& netPattern) {
+    const SegmentListing listing = listSegments(mask, ipClass, netPattern);
+    EXPECT_TRUE(std::holds_alternative<QStringList>(listing));
+    const auto* rows = std::get_if<QStringList>(&listing);
+    return rows ? *rows : QStringList();
+}
+
+struct ListingCase {
+    const char* name;
+    const char16_t* mask;
+    const char16_t* ipClass;
+    int rowCount;
+    const char16_t* firstRow; // unused when rowCount is 0
+    const char16_t* lastRow;
+};
+
+std::ostream& operator<<(std::ostream& out, const ListingCase& c) {
+    return out << c.name;
+}
+
+class SegmentListTable : public testing::TestWithParam<ListingCase> {};
+
+TEST_P(SegmentListTable, ListsRows) {
+    const ListingCase& c = GetParam();
+    const QString ipClass = QString::fromUtf16(c.ipClass);
+    const QStringList rows =
+        rowsOf(QString::fromUtf16(c.mask), ipClass, ipClass == u"B" ? u"X.Y"_s : u"X.Y.Z"_s);
+    ASSERT_EQ(rows.size(), c.rowCount);
+    if (c.rowCount > 0) {
+        EXPECT_EQ(rows.first(), QString::fromUtf16(c.firstRow));
+        EXPECT_EQ(rows.last(), QString::fromUtf16(c.lastRow));
+    }
+}
+
+const ListingCase listingCases[] = {
+    {"B_128", u"255.255.128.0", u"B", 0, u"", u""},
+    {"B_192", u"255.255.192.0", u"B", 2, u"X.Y.128.0", u"X.Y.64.0"},
+    {"B_224", u"255.255.224.0", u"B", 6, u"X.Y.192.0", u"X.Y.32.0"},
+    {"B_240", u"255.255.240.0", u"B", 14, u"X.Y.224.0", u"X.Y.16.0"},
+    {"B_248", u"255.255.248.0", u"B", 30, u"X.Y.240.0", u"X.Y.8.0"},
+    {"B_252", u"255.255.252.0", u"B", 62, u"X.Y.248.0", u"X.Y.4.0"},
+    {"B_254", u"255.255.254.0", u"B", 126, u"X.Y.252.0", u"X.Y.2.0"},
+    {"B_FourthGroup192", u"255.255.255.192", u"B", 254, u"X.Y.254.0", u"X.Y.1.0"},
+    {"B_FourthGroupIgnored", u"255.255.192.77", u"B", 2, u"X.Y.128.0", u"X.Y.64.0"},
+    {"B_EndingInDot", u"255.255.224.", u"B", 6, u"X.Y.192.0", u"X.Y.32.0"},
+    {"C_128", u"255.255.255.128", u"C", 0, u"", u""},
+    {"C_192", u"255.255.255.192", u"C", 2, u"X.Y.Z.128", u"X.Y.Z.64"},
+    {"C_224", u"255.255.255.224", u"C", 6, u"X.Y.Z.192", u"X.Y.Z.32"},
+    {"C_240", u"255.255.255.240", u"C", 14, u"X.Y.Z.224", u"X.Y.Z.16"},
+    {"C_248", u"255.255.255.248", u"C", 30, u"X.Y.Z.240", u"X.Y.Z.8"},
+    {"C_252", u"255.255.255.252", u"C", 62, u"X.Y.Z.248", u"X.Y.Z.4"},
+    {"C_254", u"255.255.255.254", u"C", 126, u"X.Y.Z.252", u"X.Y.Z.2"},
+};
+INSTANTIATE_TEST_SUITE_P(GroupValues, SegmentListTable, testing::ValuesIn(listingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SegmentList, WorkedExampleClassB) {
+    const QStringList expected{u"X.Y.224.0"_s, u"X.Y.208.0"_s, u"X.Y.192.0"_s, u"X.Y.176.0"_s,
+                               u"X.Y.160.0"_s, u"X.Y.144.0"_s, u"X.Y.128.0"_s, u"X.Y.112.0"_s,
+                               u"X.Y.96.0"_s,  u"X.Y.80.0"_s,  u"X.Y.64.0"_s,  u"X.Y.48.0"_s,
+                               u"X.Y.32.0"_s,  u"X.Y.16.0"_s};
+    EXPECT_EQ(rowsOf(u"255.255.240.0"_s, u"B"_s, u"X.Y"_s), expected);
+}
+
+TEST(SegmentList, WorkedExampleClassC) {
+    const QStringList expected{u"X.Y.Z.128"_s, u"X.Y.Z.64"_s};
+    EXPECT_EQ(rowsOf(u"255.255.255.192"_s, u"C"_s, u"X.Y.Z"_s), expected);
+}
+
+TEST(SegmentList, RowsAreBuiltOnTheGivenPattern) {
+    const QStringList expected{u"P.Q.128.0"_s, u"P.Q.64.0"_s};
+    EXPECT_EQ(rowsOf(u"255.255.192.0"_s, u"B"_s, u"P.Q"_s), expected);
+}
+
+// Every row of every listing: strictly descending multiples of the block,
+// neither the all-zeros nor the all-ones segment, 256 / block - 2 of them.
+TEST(SegmentList, RowsAreTheInnerSegments) {
+    const QRegularExpression classB(u"^X\\.Y\\.(\\d+)\\.0$"_s);
+    const QRegularExpression classC(u"^X\\.Y\\.Z\\.(\\d+)$"_s);
+    for (int group : {128, 192, 224, 240, 248, 252, 254}) {
+        for (const auto& [ipClass, pattern, mask, rowForm] :
+             {std::tuple{u"B"_s, u"X.Y"_s, u"255.255.%1.0"_s.arg(group), &classB},
+              std::tuple{u"C"_s, u"X.Y.Z"_s, u"255.255.255.%1"_s.arg(group), &classC}}) {
+            SCOPED_TRACE(mask.toStdString() + " class " + ipClass.toStdString());
+            const int block = 256 - group;
+            const QStringList rows = rowsOf(mask, ipClass, pattern);
+            EXPECT_EQ(rows.size(), 256 / block - 2);
+            int previous = 256;
+            for (const QString& row : rows) {
+                const QRegularExpressionMatch match = rowForm->match(row);
+                ASSERT_TRUE(match.hasMatch()) << row.toStdString();
+                const int n = match.captured(1).toInt();
+                EXPECT_LT(n, previous);
+                EXPECT_EQ(n % block, 0);
+                EXPECT_GT(n, 0);
+                EXPECT_LT(n, group);
+                previous = n;
+            }
+        }
+    }
+}
+
+struct StandardCase {
+    const char* name;
+    const char16_t* mask;
+    const char16_t* ipClass;
+    const char16_t* netPattern;
+    const char16_t* start;
+    const char16_t* end;
+};
+
+std::ostream& operator<<(std::ostream& out, const StandardCase& c) {
+    return out << c.name;
+}
+
+class StandardMaskTable : public testing::TestWithParam<StandardCase> {};
+
+TEST_P(StandardMaskTable, GivesWholeRange) {
+    const StandardCase& c = GetParam();
+    const SegmentListing listing =
+        listSegments(QString::fromUtf16(c.mask), QString::fromUtf16(c.ipClass),
+                     QString::fromUtf16(c.netPattern));
+    const auto* range = std::get_if<AddressRange>(&listing);
+    ASSERT_NE(range, nullptr);
+    EXPECT_EQ(range->start, QString::fromUtf16(c.start));
+    EXPECT_EQ(range->end, QString::fromUtf16(c.end));
+}
+
+const StandardCase standardCases[] = {
+    {"ClassB", u"255.255.0.0", u"B", u"X.Y", u"X.Y.1.1", u"X.Y.254.254"},
+    {"ClassC", u"255.255.255.0", u"C", u"X.Y.Z", u"X.Y.Z.1", u"X.Y.Z.254"},
+};
+INSTANTIATE_TEST_SUITE_P(StandardMasks, StandardMaskTable, testing::ValuesIn(standardCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SegmentList, StandardClassCMaskWithClassBIsAMistype) {
+    const SegmentListing listing = listSegments(u"255.255.255.0"_s, u"B"_s, u"X.Y"_s);
+    const auto* refusal = std::get_if<Refusal>(&listing);
+    ASSERT_NE(refusal, nullptr);
+    EXPECT_EQ(refusal->title, u"Mistype in Information Request");
+    EXPECT_EQ(refusal->text, u"You have entered a standard Class C subnet mask but are currently "
+                             u"requesting Class B information.  Please select the correct Class "
+                             u"type, or alter the subnet mask.");
+}
+
+} // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "common/message_box.h"
+
+#include <QList>
+
+// Stands in for the modal message box: records each message and returns at
+// once, as if the user had pressed OK.
+class RecordingMessageBox : public MessageBoxService {
+public:
+    struct Message {
+        QString text;
+        int style;
+        QString title;
+    };
+
+    void show(const QString& text, int style, const QString& title = {}) override {
+        shown.append({text, style, title});
+    }
+
+    QList<Message> shown;
+};
