@@ -2,10 +2,11 @@
 
 #include "common/app_icon.h"
 #include "common/app_info.h"
-#include "common/twips.h"
 #include "common/classic_font.h"
+#include "common/twips.h"
 #include "discovery/mask_discovery_view.h"
 #include "main_window_layout.h"
+#include "ranges/range_information_view.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -19,6 +20,7 @@ QString viewTitle(const char* view) {
 
 const QString maskDiscoveryTitle = viewTitle("Mask Discovery");
 const QString rangeInformationTitle = viewTitle("Range Information");
+const QString rangeDiscoveryTitle = viewTitle("Range Discovery");
 
 const QString interNicToolTip =
     QStringLiteral("This Class B address will have been assigned to you and will look like "
@@ -50,11 +52,13 @@ MainWindow::MainWindow(MessageBoxService& messages, QWidget* parent)
     controlNamed<QWidget>(client, "lbl_InterNic")->setToolTip(interNicToolTip);
 
     discovery_ = std::make_unique<MaskDiscoveryView>(client, state_, messages_);
+    ranges_ = std::make_unique<RangeInformationView>(client, state_, messages_);
+    connect(discovery_->cmd_View, &QPushButton::clicked, this, &MainWindow::cmd_View_Click);
+    describeForAccessibility();
     buildMenus();
 
     resize(twips(clientWidthTwips), twips(clientHeightTwips) + menuBar()->sizeHint().height());
     Form_Load();
-    discovery_->txt_Subnets->setFocus();
     centreOnScreen();
 }
 
@@ -106,13 +110,72 @@ void MainWindow::menu_ViewSMD_Click() {
 void MainWindow::menu_ViewRI_Click() {
     setRangeViewShown(true);
     setWindowTitle(rangeInformationTitle);
+    // The view is reset to class B, and its option shows it: selecting an
+    // unselected option runs its Click handler, so it runs exactly once.
+    if (ranges_->rb_B2->value())
+        ranges_->rb_B2_Click();
+    else
+        ranges_->rb_B2->setValue(true);
 }
 
 void MainWindow::menu_HelpAbout_Click() {}
 
+// Carries a discovered mask and its class over and lists its segments. The
+// class goes first: the option handlers empty the mask box.
+void MainWindow::cmd_View_Click() {
+    if (discovery_->lbl_MaskAnswer->caption().isEmpty())
+        return;
+    setRangeViewShown(true);
+    setWindowTitle(rangeDiscoveryTitle);
+    ranges_->rb_B2->setValue(discovery_->rb_B->value());
+    ranges_->rb_C2->setValue(discovery_->rb_C->value());
+    ranges_->lbl_Ext2->setCaption(discovery_->lbl_ClassExt->caption());
+    ranges_->txt_SubnetMask->setText(discovery_->lbl_MaskAnswer->caption());
+    ranges_->lbl_Ext2->setCaption(discovery_->lbl_ClassExt->caption());
+    ranges_->lbl_Start->setCaption(QString());
+    ranges_->lbl_End->setCaption(QString());
+    ranges_->cmd_Discover_Click();
+}
+
+// The shown view takes the keyboard: its first input gets the focus, and the
+// covered controls leave the tab chain.
 void MainWindow::setRangeViewShown(bool shown) {
     frm_View_->setVisible(shown);
+    if (shown) {
+        ranges_->txt_SubnetMask->setFocus();
+    } else {
+        TextBox* firstInput = discovery_->txt_Subnets;
+        (firstInput->isEnabled() ? firstInput : discovery_->txt_hosts)->setFocus();
+    }
     maskDiscoveryArea_->setVisible(!shown);
+}
+
+// Inputs are named by the caption beside them. Labels whose text changes are
+// only described: an accessible name would replace the text they read out.
+void MainWindow::describeForAccessibility() {
+    const struct {
+        const char* control;
+        const char* name;
+        const char* description;
+    } rows[] = {
+        {"txt_Subnets", "Desired subnets", nullptr},
+        {"txt_hosts", "Desired nodes", nullptr},
+        {"txt_SubnetMask", "Subnet mask", nullptr},
+        {"list_Range", "Available Segments", nullptr},
+        {"lbl_ClassExt", nullptr, "Network address format"},
+        {"lbl_Ext2", nullptr, "Network address format"},
+        {"lbl_MaskAnswer", nullptr, "Closest matching subnet mask"},
+        {"lbl_Discovery", nullptr, "Segments and hosts per segment"},
+        {"lbl_Start", nullptr, "Starting Address"},
+        {"lbl_End", nullptr, "Ending Address"},
+    };
+    for (const auto& row : rows) {
+        auto* control = controlNamed<QWidget>(centralWidget(), row.control);
+        if (row.name)
+            control->setAccessibleName(QString::fromUtf8(row.name));
+        if (row.description)
+            control->setAccessibleDescription(QString::fromUtf8(row.description));
+    }
 }
 
 void MainWindow::centreOnScreen() {

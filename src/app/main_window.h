@@ -15,6 +15,7 @@
 #include <memory>
 
 class MaskDiscoveryView;
+class RangeInformationView;
 
 class MainWindow : public QMainWindow {
 public:
@@ -30,13 +31,16 @@ private:
     void menu_ViewSMD_Click();
     void menu_ViewRI_Click();
     void menu_HelpAbout_Click();
+    void cmd_View_Click();
 
     void setRangeViewShown(bool shown);
     void centreOnScreen();
+    void describeForAccessibility();
 
     SharedState state_;
     MessageBoxService& messages_;
     QWidget* maskDiscoveryArea_;
     QWidget* frm_View_;
     std::unique_ptr<MaskDiscoveryView> discovery_;
+    std::unique_ptr<RangeInformationView> ranges_;
 };

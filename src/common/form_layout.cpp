@@ -1,12 +1,12 @@
 #include "form_layout.h"
 
+#include "classic_font.h"
 #include "label.h"
 #include "line_control.h"
 #include "list_box.h"
 #include "option_button.h"
 #include "text_box.h"
 #include "twips.h"
-#include "classic_font.h"
 
 #include <QGroupBox>
 #include <QHash>
@@ -30,8 +30,7 @@ QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
     auto* label = new Label(parent);
     label->setText(QString::fromUtf8(row.caption));
     label->setWordWrap(row.traits & wraps);
-    label->setAlignment(Qt::AlignTop |
-                        ((row.traits & centred) ? Qt::AlignHCenter : Qt::AlignLeft));
+    label->setAlignment(Qt::AlignTop | ((row.traits & centred) ? Qt::AlignHCenter : Qt::AlignLeft));
     if (row.traits & border)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
@@ -113,9 +112,8 @@ void applyTabOrder(QWidget* root) {
         if (tabIndexOf(control) >= 0 && (control->focusPolicy() & Qt::TabFocus))
             chain.append(control);
     }
-    std::stable_sort(chain.begin(), chain.end(), [](QWidget* a, QWidget* b) {
-        return tabIndexOf(a) < tabIndexOf(b);
-    });
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](QWidget* a, QWidget* b) { return tabIndexOf(a) < tabIndexOf(b); });
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

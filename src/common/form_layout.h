@@ -24,7 +24,7 @@ enum ControlTrait : unsigned {
 };
 
 struct ControlSpec {
-    const char* name;      // also the widget's objectName
+    const char* name; // also the widget's objectName
     ControlKind kind;
     const char* container; // a frame's name, or nullptr for the window's client area
     const char* caption;   // caption or initial text

@@ -6,7 +6,6 @@
 void QtMessageBox::show(const QString& text, int style, const QString& title) {
     const QString shownTitle = title.isEmpty() ? QApplication::applicationName() : title;
     const auto icon = style == Information ? QMessageBox::Information : QMessageBox::NoIcon;
-    QMessageBox box(icon, shownTitle, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(icon, shownTitle, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -105,8 +105,7 @@ MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, const QStr
         if (!wanted)
             return failed();
         if (*wanted == 1)
-            return {QString::fromLatin1(rules.wholeNetworkMask), 1,
-                    pow2(rules.hostWidth) - 2};
+            return {QString::fromLatin1(rules.wholeNetworkMask), 1, pow2(rules.hostWidth) - 2};
         if (*wanted > rules.subnetLimit)
             return failed();
         findBySubnets(rules, classC, *wanted, finding);

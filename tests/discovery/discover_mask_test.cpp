@@ -36,10 +36,11 @@ void expectBands(const std::vector<Band>& bands, const char* ipClass, bool asNod
     for (const Band& band : bands) {
         for (int value : {band.from, (band.from + band.to) / 2, band.to}) {
             const QString text = QString::number(value);
-            const MaskResult result = asNodes ? DiscoverMask({}, text, ipClass)
-                                              : DiscoverMask(text, {}, ipClass);
-            expectResult(result, band.expected,
-                         QStringLiteral("%1 %2 %3").arg(ipClass, asNodes ? "nodes" : "subnets", text));
+            const MaskResult result =
+                asNodes ? DiscoverMask({}, text, ipClass) : DiscoverMask(text, {}, ipClass);
+            expectResult(
+                result, band.expected,
+                QStringLiteral("%1 %2 %3").arg(ipClass, asNodes ? "nodes" : "subnets", text));
         }
     }
 }

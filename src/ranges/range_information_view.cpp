@@ -1,0 +1,97 @@
+#include "range_information_view.h"
+
+#include "common/form_layout.h"
+#include "ranges/mask_check.h"
+#include "ranges/segment_list.h"
+#include "ranges/segment_range.h"
+
+#include <variant>
+
+RangeInformationView::RangeInformationView(QWidget* window, SharedState& state,
+                                           MessageBoxService& messages)
+    : rb_B2(controlNamed<OptionButton>(window, "rb_B2")),
+      rb_C2(controlNamed<OptionButton>(window, "rb_C2")),
+      txt_SubnetMask(controlNamed<TextBox>(window, "txt_SubnetMask")),
+      cmd_Discover(controlNamed<QPushButton>(window, "cmd_Discover")),
+      list_Range(controlNamed<ListBox>(window, "list_Range")),
+      lbl_Start(controlNamed<Label>(window, "lbl_Start")),
+      lbl_End(controlNamed<Label>(window, "lbl_End")),
+      lbl_Ext2(controlNamed<Label>(window, "lbl_Ext2")), state_(state), messages_(messages) {
+    connect(rb_B2, &OptionButton::picked, this, &RangeInformationView::rb_B2_Click);
+    connect(rb_C2, &OptionButton::picked, this, &RangeInformationView::rb_C2_Click);
+    connect(txt_SubnetMask, &TextBox::changed, this, &RangeInformationView::txt_SubnetMask_Change);
+    connect(cmd_Discover, &QPushButton::clicked, this, &RangeInformationView::cmd_Discover_Click);
+    connect(list_Range, &ListBox::picked, this, &RangeInformationView::list_Range_Click);
+}
+
+void RangeInformationView::clearAddresses() {
+    lbl_Start->setCaption(QString());
+    lbl_End->setCaption(QString());
+}
+
+void RangeInformationView::pickClass(const NetworkClass& chosen) {
+    state_.NetPattern = QString::fromLatin1(chosen.netPattern);
+    lbl_Ext2->setCaption(QString::fromLatin1(chosen.network));
+    state_.IPClass = QString::fromLatin1(chosen.ipClass);
+    clearAddresses();
+    txt_SubnetMask->setText(QString()); // its Change handler empties the list
+    clearAddresses();
+}
+
+void RangeInformationView::rb_B2_Click() {
+    pickClass(classB);
+}
+
+void RangeInformationView::rb_C2_Click() {
+    pickClass(classC);
+}
+
+void RangeInformationView::txt_SubnetMask_Change() {
+    list_Range->clear();
+    clearAddresses();
+}
+
+void RangeInformationView::refuse(const Refusal& refusal) {
+    messages_.show(refusal.text.toString(), Information, refusal.title.toString());
+    txt_SubnetMask->setFocus();
+}
+
+bool RangeInformationView::ValidateMask(const QString& mask) {
+    if (const std::optional<Refusal> refusal = maskRefusal(checkMask(mask, state_.IPClass))) {
+        refuse(*refusal);
+        return false;
+    }
+    return true;
+}
+
+void RangeInformationView::cmd_Discover_Click() {
+    list_Range->clear();
+    if (txt_SubnetMask->text().isEmpty())
+        return;
+    if (!ValidateMask(txt_SubnetMask->text()))
+        return;
+    const SegmentListing listing =
+        listSegments(txt_SubnetMask->text(), state_.IPClass, state_.NetPattern);
+    if (const auto* rows = std::get_if<QStringList>(&listing)) {
+        list_Range->addItems(*rows);
+    } else if (const auto* range = std::get_if<AddressRange>(&listing)) {
+        lbl_Start->setCaption(range->start);
+        lbl_End->setCaption(range->end);
+    } else {
+        refuse(std::get<Refusal>(listing));
+    }
+}
+
+void RangeInformationView::list_Range_Click() {
+    const int k = list_Range->listIndex();
+    if (k < 0)
+        return;
+    const QString above = k > 0 ? list_Range->item(k - 1)->text() : QString();
+    const std::optional<AddressRange> range =
+        segmentRange(k, list_Range->item(k)->text(), above, txt_SubnetMask->text(), state_.IPClass,
+                     state_.NetPattern);
+    if (range) {
+        lbl_Start->setCaption(range->start);
+        lbl_End->setCaption(range->end);
+    }
+}

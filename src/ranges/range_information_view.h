@@ -1,0 +1,51 @@
+#pragma once
+
+#include "common/label.h"
+#include "common/list_box.h"
+#include "common/message_box.h"
+#include "common/option_button.h"
+#include "common/shared_state.h"
+#include "common/text_box.h"
+#include "ranges/shown_texts.h"
+
+#include <QObject>
+#include <QPushButton>
+
+// The Range Information view, the frame frm_View of the main window: the user
+// types a mask and picks the class; View Range Information checks the mask and
+// lists its segments on the placeholder prefix, and picking a segment shows
+// its first and last assignable address. Every change of the mask or the
+// class empties the list and the addresses, so they always belong to the
+// current inputs.
+class RangeInformationView : public QObject {
+public:
+    // Takes the view's controls from the built window.
+    RangeInformationView(QWidget* window, SharedState& state, MessageBoxService& messages);
+
+    // Resets the view to class B; the View menu runs it too.
+    void rb_B2_Click();
+    // Checks the mask and lists its segments; the hand-over runs it too.
+    void cmd_Discover_Click();
+
+    OptionButton* const rb_B2;
+    OptionButton* const rb_C2;
+    TextBox* const txt_SubnetMask;
+    QPushButton* const cmd_Discover;
+    ListBox* const list_Range;
+    Label* const lbl_Start;
+    Label* const lbl_End;
+    Label* const lbl_Ext2;
+
+private:
+    void rb_C2_Click();
+    void txt_SubnetMask_Change();
+    void list_Range_Click();
+    bool ValidateMask(const QString& mask);
+
+    void pickClass(const NetworkClass& chosen);
+    void clearAddresses();
+    void refuse(const Refusal& refusal);
+
+    SharedState& state_;
+    MessageBoxService& messages_;
+};

@@ -1,0 +1,104 @@
+#include "common/label.h"
+#include "common/list_box.h"
+#include "common/option_button.h"
+#include "main_window_fixture.h"
+#include "qstring_printer.h"
+#include "ranges/segment_list.h"
+
+namespace {
+
+class HandOverTest : public MainWindowTest {
+protected:
+    void discover(bool classC, const char* box, const char* request) {
+        if (classC)
+            click("rb_C");
+        type(box, QString::fromLatin1(request));
+        click("cmd_Calc");
+        ASSERT_TRUE(messages.shown.isEmpty());
+    }
+
+    QStringList rows() const {
+        QStringList texts;
+        auto* list = control<ListBox>("list_Range");
+        for (int i = 0; i < list->count(); ++i)
+            texts.append(list->item(i)->text());
+        return texts;
+    }
+
+    QString caption(const char* label) const { return control<Label>(label)->caption(); }
+    bool selected(const char* option) const { return control<OptionButton>(option)->value(); }
+};
+
+TEST_F(HandOverTest, CarriesAClassBMaskOverAndListsItsSegments) {
+    discover(false, "txt_Subnets", "6");
+    click("cmd_View");
+
+    EXPECT_TRUE(control<QWidget>("frm_View")->isVisible());
+    EXPECT_EQ(window.windowTitle(), "Tarnwell - Range Discovery");
+    EXPECT_TRUE(selected("rb_B2"));
+    EXPECT_FALSE(selected("rb_C2"));
+    EXPECT_EQ(caption("lbl_Ext2"), "X.Y.0.0");
+    EXPECT_EQ(control<QLineEdit>("txt_SubnetMask")->text(), "255.255.224.0");
+    EXPECT_EQ(rows(), QStringList({"X.Y.192.0", "X.Y.160.0", "X.Y.128.0", "X.Y.96.0", "X.Y.64.0",
+                                   "X.Y.32.0"}));
+    EXPECT_TRUE(caption("lbl_Start").isEmpty());
+    // The discovery beneath keeps its inputs and results.
+    EXPECT_EQ(control<QLineEdit>("txt_Subnets")->text(), "6");
+    EXPECT_EQ(caption("lbl_MaskAnswer"), "255.255.224.0");
+}
+
+TEST_F(HandOverTest, ClassCReplacesClassBAndWhatWasTyped) {
+    choose("menu_ViewRI");
+    type("txt_SubnetMask", "255.255.240.0");
+    click("cmd_Discover");
+    ASSERT_EQ(rows().size(), 14);
+    choose("menu_ViewSMD");
+
+    discover(true, "txt_hosts", "20");
+    click("cmd_View");
+
+    EXPECT_FALSE(selected("rb_B2"));
+    EXPECT_TRUE(selected("rb_C2"));
+    EXPECT_EQ(window.state().IPClass, "C");
+    EXPECT_EQ(window.state().NetPattern, "X.Y.Z");
+    EXPECT_EQ(caption("lbl_Ext2"), "X.Y.Z.0");
+    EXPECT_EQ(control<QLineEdit>("txt_SubnetMask")->text(), "255.255.255.224");
+    EXPECT_EQ(rows(), QStringList({"X.Y.Z.192", "X.Y.Z.160", "X.Y.Z.128", "X.Y.Z.96", "X.Y.Z.64",
+                                   "X.Y.Z.32"}));
+}
+
+TEST_F(HandOverTest, ClassBAfterClassCGoesBackToClassB) {
+    choose("menu_ViewRI");
+    click("rb_C2");
+    choose("menu_ViewSMD");
+    discover(false, "txt_hosts", "1000");
+    click("cmd_View");
+
+    EXPECT_TRUE(selected("rb_B2"));
+    EXPECT_FALSE(selected("rb_C2"));
+    EXPECT_EQ(window.state().IPClass, "B");
+    EXPECT_EQ(rows().size(), 62); // 255.255.252.0
+}
+
+// A single subnet discovers the standard mask, whose range shows at once.
+TEST_F(HandOverTest, StandardMasksFillTheAddressesInstead) {
+    discover(true, "txt_Subnets", "1");
+    click("cmd_View");
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(caption("lbl_Start"), "X.Y.Z.1");
+    EXPECT_EQ(caption("lbl_End"), "X.Y.Z.254");
+}
+
+// 127 to 254 nodes in class B discover 255.255.255.0, which the listing
+// answers with its class mismatch: the switch itself stays in place.
+TEST_F(HandOverTest, AMessageFromTheListingLeavesTheSwitchInPlace) {
+    discover(false, "txt_hosts", "200");
+    click("cmd_View");
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, classMismatchRefusal.title.toString());
+    EXPECT_EQ(window.windowTitle(), "Tarnwell - Range Discovery");
+    EXPECT_EQ(control<QLineEdit>("txt_SubnetMask")->text(), "255.255.255.0");
+    EXPECT_TRUE(rows().isEmpty());
+}
+
+} // namespace

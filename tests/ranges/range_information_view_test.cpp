@@ -1,0 +1,204 @@
+#include "common/label.h"
+#include "common/list_box.h"
+#include "common/option_button.h"
+#include "main_window_fixture.h"
+#include "qstring_printer.h"
+#include "ranges/mask_check.h"
+#include "ranges/segment_list.h"
+
+namespace {
+
+class RangeInformationViewTest : public MainWindowTest {
+protected:
+    RangeInformationViewTest() { choose("menu_ViewRI"); }
+
+    void pickClassC() { QTest::mouseClick(control<OptionButton>("rb_C2"), Qt::LeftButton); }
+
+    void listMask(const QString& mask) {
+        type("txt_SubnetMask", mask);
+        click("cmd_Discover");
+    }
+
+    QStringList rows() const {
+        QStringList texts;
+        for (int i = 0; i < list()->count(); ++i)
+            texts.append(list()->item(i)->text());
+        return texts;
+    }
+
+    // Picks a row with the mouse, as a person would.
+    void pickRow(int k) {
+        ListBox* rows = list();
+        rows->scrollToItem(rows->item(k));
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualItemRect(rows->item(k)).center());
+    }
+
+    ListBox* list() const { return control<ListBox>("list_Range"); }
+    QString start() const { return control<Label>("lbl_Start")->caption(); }
+    QString end() const { return control<Label>("lbl_End")->caption(); }
+    QString maskText() const { return control<QLineEdit>("txt_SubnetMask")->text(); }
+};
+
+TEST_F(RangeInformationViewTest, ListsClassBSegmentsAndShowsAPickedRange) {
+    listMask("255.255.240.0");
+    const QStringList listed = rows();
+    ASSERT_EQ(listed.size(), 14);
+    EXPECT_EQ(listed.front(), "X.Y.224.0");
+    EXPECT_EQ(listed.back(), "X.Y.16.0");
+
+    pickRow(13);
+    EXPECT_EQ(start(), "X.Y.16.1");
+    EXPECT_EQ(end(), "X.Y.31.254");
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(RangeInformationViewTest, RowsPickedInAnyOrderShowTheirOwnRange) {
+    pickClassC();
+    listMask("255.255.255.224");
+    ASSERT_EQ(rows().size(), 6);
+    // Segment n of block 32 runs from n + 1 to n + 30.
+    for (int k : {3, 0, 5, 0, 2}) {
+        pickRow(k);
+        const int n = 192 - 32 * k;
+        EXPECT_EQ(start(), QStringLiteral("X.Y.Z.%1").arg(n + 1)) << k;
+        EXPECT_EQ(end(), QStringLiteral("X.Y.Z.%1").arg(n + 30)) << k;
+    }
+}
+
+TEST_F(RangeInformationViewTest, KeyboardPicksRowsToo) {
+    listMask("255.255.192.0");
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_Down);
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(list()->listIndex(), 1);
+    EXPECT_EQ(start(), "X.Y.64.1");
+    EXPECT_EQ(end(), "X.Y.127.254");
+}
+
+TEST_F(RangeInformationViewTest, SegmentsWithoutAssignableAddressesReadNone) {
+    pickClassC();
+    listMask("255.255.255.254");
+    ASSERT_EQ(rows().size(), 126);
+    pickRow(0);
+    EXPECT_EQ(start(), "None");
+    EXPECT_EQ(end(), "None");
+}
+
+TEST_F(RangeInformationViewTest, StandardMasksShowTheWholeRangeAtOnce) {
+    listMask("255.255.0.0");
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(start(), "X.Y.1.1");
+    EXPECT_EQ(end(), "X.Y.254.254");
+
+    pickClassC();
+    listMask("255.255.255.0");
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(start(), "X.Y.Z.1");
+    EXPECT_EQ(end(), "X.Y.Z.254");
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(RangeInformationViewTest, ListingTwiceGivesEachRowOnce) {
+    listMask("255.255.224.0");
+    click("cmd_Discover");
+    EXPECT_EQ(rows(), QStringList({"X.Y.192.0", "X.Y.160.0", "X.Y.128.0", "X.Y.96.0", "X.Y.64.0",
+                                   "X.Y.32.0"}));
+}
+
+TEST_F(RangeInformationViewTest, AnEmptyMaskListsNothingAndSaysNothing) {
+    listMask("255.255.224.0");
+    type("txt_SubnetMask", "");
+    click("cmd_Discover");
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+struct Refused {
+    const char* name;
+    bool classC;
+    const char* mask;
+    Refusal refusal;
+};
+
+void PrintTo(const Refused& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class RefusedMask : public RangeInformationViewTest,
+                    public ::testing::WithParamInterface<Refused> {};
+
+// Each refusal shows one information box, leaves the list empty and the mask
+// as typed, and puts the keyboard back in the mask box.
+TEST_P(RefusedMask, ShowsItsMessageAndReturnsToTheMaskBox) {
+    const Refused& row = GetParam();
+    if (row.classC)
+        pickClassC();
+    listMask(QString::fromLatin1(row.mask));
+
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, row.refusal.text.toString());
+    EXPECT_EQ(messages.shown[0].title, row.refusal.title.toString());
+    EXPECT_EQ(messages.shown[0].style, 64);
+    EXPECT_EQ(window.focusWidget(), control<QWidget>("txt_SubnetMask"));
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(maskText(), QString::fromLatin1(row.mask));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Messages, RefusedMask, ::testing::Values(
+    Refused{"short_text",            false, "255.255",           prefixRefusal},
+    Refused{"leading_blank",         true,  " 255.255.255.0",    prefixRefusal},
+    Refused{"letters",               false, "mask",              prefixRefusal},
+    Refused{"class_b_mask_for_c",    true,  "255.255.0.0",       classCRefusal},
+    Refused{"no_dot_after_third",    false, "255.255.192",       generalRefusal},
+    Refused{"fourth_group_too_long", false, "255.255.255.192.1", generalRefusal},
+    Refused{"leading_zero_group",    true,  "255.255.255.0192",  generalRefusal},
+    Refused{"class_c_mask_for_b",    false, "255.255.255.0",     classMismatchRefusal}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
+TEST_F(RangeInformationViewTest, TypingAfterAListingEmptiesIt) {
+    listMask("255.255.248.0");
+    pickRow(2);
+    ASSERT_FALSE(start().isEmpty());
+    QTest::keyClick(control<QWidget>("txt_SubnetMask"), Qt::Key_Backspace);
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_TRUE(start().isEmpty());
+    EXPECT_TRUE(end().isEmpty());
+}
+
+TEST_F(RangeInformationViewTest, TheOtherClassClearsTheView) {
+    listMask("255.255.252.0");
+    pickRow(0);
+    pickClassC();
+    EXPECT_TRUE(maskText().isEmpty());
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_TRUE(start().isEmpty());
+    EXPECT_TRUE(end().isEmpty());
+    EXPECT_EQ(control<Label>("lbl_Ext2")->caption(), "X.Y.Z.0");
+    EXPECT_EQ(window.state().IPClass, "C");
+    EXPECT_EQ(window.state().NetPattern, "X.Y.Z");
+    EXPECT_FALSE(control<OptionButton>("rb_B2")->value());
+}
+
+TEST_F(RangeInformationViewTest, ChoosingTheViewAgainResetsItToClassB) {
+    pickClassC();
+    listMask("255.255.255.240");
+    pickRow(1);
+
+    choose("menu_ViewRI");
+
+    EXPECT_TRUE(control<OptionButton>("rb_B2")->value());
+    EXPECT_FALSE(control<OptionButton>("rb_C2")->value());
+    EXPECT_EQ(window.state().IPClass, "B");
+    EXPECT_EQ(window.state().NetPattern, "X.Y");
+    EXPECT_EQ(control<Label>("lbl_Ext2")->caption(), "X.Y.0.0");
+    EXPECT_TRUE(maskText().isEmpty());
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_TRUE(start().isEmpty());
+    EXPECT_TRUE(end().isEmpty());
+    EXPECT_EQ(window.windowTitle(), "Tarnwell - Range Information");
+}
+
+} // namespace
