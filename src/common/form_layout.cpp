@@ -1,6 +1,7 @@
 #include "form_layout.h"
 
 #include "classic_font.h"
+#include "command_button.h"
 #include "label.h"
 #include "line_control.h"
 #include "list_box.h"
@@ -10,7 +11,6 @@
 
 #include <QGroupBox>
 #include <QHash>
-#include <QPushButton>
 #include <algorithm>
 
 namespace {
@@ -60,7 +60,7 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent) {
     case ControlKind::TextBox:
         return createTextBox(row, parent);
     case ControlKind::CommandButton:
-        return new QPushButton(QString::fromUtf8(row.caption), parent);
+        return new CommandButton(QString::fromUtf8(row.caption), parent);
     case ControlKind::OptionButton:
         return createOption(row, parent);
     case ControlKind::ListBox:

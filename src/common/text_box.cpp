@@ -10,6 +10,9 @@ namespace {
 // combinations count as their control codes (Ctrl+V is 22), as they do on the
 // platforms where such codes reach the box as characters.
 int typedCharacter(const QKeyEvent* event) {
+    // Delete types nothing, though X11, Wayland and Windows report it as DEL.
+    if (event->key() == Qt::Key_Delete)
+        return 0;
     const bool control = event->modifiers().testFlag(Qt::ControlModifier);
     if (control && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
         return event->key() - Qt::Key_A + 1;
