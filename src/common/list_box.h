@@ -15,4 +15,7 @@ public:
 
 signals:
     void picked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
