@@ -8,7 +8,7 @@ static_assert(sizeof(RegistryKey) == sizeof(HKEY));
 static_assert(registry::success == ERROR_SUCCESS);
 static_assert(registry::fileNotFound == ERROR_FILE_NOT_FOUND);
 static_assert(registry::moreData == ERROR_MORE_DATA);
-static_assert(registry::readAccess == KEY_READ);
+static_assert(registry::readAccess == static_cast<std::uint32_t>(KEY_READ));
 static_assert(registry::stringType == REG_SZ && registry::expandStringType == REG_EXPAND_SZ);
 static_assert(registry::dwordType == REG_DWORD && registry::multiStringType == REG_MULTI_SZ);
 

@@ -2,10 +2,10 @@
 
 #include <chrono>
 #include <memory>
-#include <type_traits>
 #include <stdexcept>
 #include <system_error>
 #include <thread>
+#include <type_traits>
 
 namespace {
 
@@ -13,7 +13,9 @@ const std::string testRoot = "SOFTWARE\\Tarnwell Tests";
 constexpr auto patience = std::chrono::seconds(30);
 constexpr auto pollInterval = std::chrono::milliseconds(20);
 
-std::string processTag() { return std::to_string(GetCurrentProcessId()); }
+std::string processTag() {
+    return std::to_string(GetCurrentProcessId());
+}
 
 void check(LSTATUS status, const char* what) {
     if (status != ERROR_SUCCESS)
@@ -36,7 +38,9 @@ UniqueKey createKey(const std::string& path) {
 
 } // namespace
 
-TestRegistryKey::TestRegistryKey() : path_(testRoot + "\\" + processTag()) { createKey(path_); }
+TestRegistryKey::TestRegistryKey() : path_(testRoot + "\\" + processTag()) {
+    createKey(path_);
+}
 
 TestRegistryKey::~TestRegistryKey() {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, path_.c_str());

@@ -1,0 +1,116 @@
+#include "about/about_layout.h"
+
+#include "common/form_layout.h"
+#include "common/line_control.h"
+#include "common/twips.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <array>
+
+namespace {
+
+using enum ControlKind;
+
+constexpr const char* window = nullptr;
+
+constexpr const char* description =
+    "Calculations program to assist in discovering the proper Subnet mask based on desired "
+    "segments or nodes.  Additionally, will assist in the identification of assignable IP "
+    "addresses within each segment.";
+
+constexpr const char* disclaimer = "This program comes as is, without warranty; its makers are "
+                                   "not liable for its use in any way.  Check its results "
+                                   "before use. ";
+
+constexpr const char* invitation =
+    "If you use this program, please send a short e-mail to the address below saying who you "
+    "are and what you use it for. You will then be told when an updated version is released. "
+    "Your address is used for nothing else and is never passed on to anyone.";
+
+constexpr const char* address = "updates@tarnwell.example";
+
+// lblTitle and lblVersion get their captions at load.
+// clang-format off
+constexpr std::array controls{
+//  name              kind           container caption            left   top  width height tab  traits
+    ControlSpec{"cmdOK",          CommandButton, window, "OK",               4245, 3225, 1260, 345, 0},
+    ControlSpec{"cmdSysInfo",     CommandButton, window, "&System Info...",  4260, 3675, 1245, 345, 2},
+    ControlSpec{"Label1",         Label,         window, invitation,          240, 2160, 5295, 855, 8, wraps},
+    ControlSpec{"Label2",         Label,         window, address,             240, 3840, 1995, 195, 7, autoSize | bold},
+    ControlSpec{"lblDescription", Label,         window, description,        1080, 1080, 3885, 930, 3, wraps},
+    ControlSpec{"lblTitle",       Label,         window, "",                 1050,  240, 3885, 480, 5, bold, 13.5},
+    ControlSpec{"lblVersion",     Label,         window, "Version ",         1080,  780, 3885, 225, 6},
+    ControlSpec{"lblDisclaimer",  Label,         window, disclaimer,          255, 3225, 3870, 585, 4, wraps},
+};
+// clang-format on
+
+struct ColourSpec {
+    const char* control;
+    QRgb colour;
+};
+
+constexpr std::array colours{
+    ColourSpec{"Label2", qRgb(0, 0, 255)},
+    ColourSpec{"lblDescription", qRgb(0, 0, 0)},
+    ColourSpec{"lblTitle", qRgb(0, 0, 0)},
+    ColourSpec{"lblDisclaimer", qRgb(0, 0, 0)},
+};
+
+// Each separator is a grey line of one pixel over a white one of two, which
+// shows as a groove: grey above, white below.
+struct LineSpec {
+    int index; // in the control array Line1
+    int x1;
+    int x2;
+    int y;
+    QRgb colour;
+    int penWidth;
+};
+
+constexpr QRgb grey = qRgb(128, 128, 128);
+constexpr QRgb white = qRgb(255, 255, 255);
+
+// White lines first, so that the grey ones lie on top.
+constexpr std::array lines{
+    LineSpec{0, 120, 5669, 2040, white, 2},
+    LineSpec{3, 120, 5669, 3120, white, 2},
+    LineSpec{2, 120, 5684, 3120, grey, 1},
+    LineSpec{1, 120, 5684, 2040, grey, 1},
+};
+
+void buildPicture(QWidget* client) {
+    auto* picIcon = new QLabel(client);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(QPixmap(QStringLiteral(":/about/about_picture.png")));
+    picIcon->move(0, 0);
+    picIcon->adjustSize(); // sized to its picture
+}
+
+void buildLines(QWidget* client) {
+    for (const LineSpec& spec : lines) {
+        auto* line = new LineControl(QColor(spec.colour), spec.penWidth, client);
+        line->setObjectName(QStringLiteral("Line1"));
+        line->setProperty("index", spec.index);
+        line->move(twips(spec.x1), twips(spec.y));
+        line->setFixedWidth(twips(spec.x2 - spec.x1));
+    }
+}
+
+void colourLabels(QWidget* client) {
+    for (const ColourSpec& spec : colours) {
+        auto* label = controlNamed<QWidget>(client, spec.control);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(spec.colour));
+        label->setPalette(palette);
+    }
+}
+
+} // namespace
+
+void buildAboutControls(QWidget* client) {
+    buildPicture(client);
+    buildControls(client, controls);
+    colourLabels(client);
+    buildLines(client);
+}
