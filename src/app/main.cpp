@@ -1,3 +1,4 @@
+#include "about/platform_system_services.h"
 #include "common/app_info.h"
 #include "common/message_box.h"
 #include "main_window.h"
@@ -5,6 +6,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -32,7 +34,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QString::fromUtf8(applicationVersion));
 
     QtMessageBox messages;
-    MainWindow window(messages);
+    const std::unique_ptr<SystemServices> system = makePlatformSystemServices();
+    MainWindow window(messages, *system);
     window.show();
     return app.exec();
 }

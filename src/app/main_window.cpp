@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "about/about_dialog.h"
 #include "common/app_icon.h"
 #include "common/app_info.h"
 #include "common/classic_font.h"
@@ -29,8 +30,8 @@ const QString interNicToolTip =
 
 } // namespace
 
-MainWindow::MainWindow(MessageBoxService& messages, QWidget* parent)
-    : QMainWindow(parent), messages_(messages) {
+MainWindow::MainWindow(MessageBoxService& messages, SystemServices& system, QWidget* parent)
+    : QMainWindow(parent), messages_(messages), system_(system) {
     setObjectName(QStringLiteral("form_IPCalc"));
     setWindowTitle(maskDiscoveryTitle);
     setWindowIcon(applicationIcon());
@@ -118,7 +119,11 @@ void MainWindow::menu_ViewRI_Click() {
         ranges_->rb_B2->setValue(true);
 }
 
-void MainWindow::menu_HelpAbout_Click() {}
+// Each opening loads the dialog afresh; it is modal and owned by this window.
+void MainWindow::menu_HelpAbout_Click() {
+    AboutDialog about(messages_, system_, this);
+    about.exec();
+}
 
 // Carries a discovered mask and its class over and lists its segments. The
 // class goes first: the option handlers empty the mask box.

@@ -8,6 +8,7 @@
 // and handles what spans the views: start-up, the View menu, the About
 // dialog and the hand-over of a discovered mask (View Subnets).
 
+#include "about/system_services.h"
 #include "common/message_box.h"
 #include "common/shared_state.h"
 
@@ -19,7 +20,7 @@ class RangeInformationView;
 
 class MainWindow : public QMainWindow {
 public:
-    explicit MainWindow(MessageBoxService& messages, QWidget* parent = nullptr);
+    MainWindow(MessageBoxService& messages, SystemServices& system, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const SharedState& state() const { return state_; }
@@ -39,6 +40,7 @@ private:
 
     SharedState state_;
     MessageBoxService& messages_;
+    SystemServices& system_;
     QWidget* maskDiscoveryArea_;
     QWidget* frm_View_;
     std::unique_ptr<MaskDiscoveryView> discovery_;

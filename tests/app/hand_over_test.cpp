@@ -7,7 +7,7 @@
 
 namespace {
 
-class HandOverTest : public MainWindowTest {
+class HandOverTest : public WindowFixture {
 protected:
     void discover(bool classC, const char* box, const char* request) {
         if (classC)
@@ -49,7 +49,7 @@ TEST_F(HandOverTest, CarriesAClassBMaskOverAndListsItsSegments) {
 
 TEST_F(HandOverTest, ClassCReplacesClassBAndWhatWasTyped) {
     choose("menu_ViewRI");
-    type("txt_SubnetMask", "255.255.240.0");
+    retype("txt_SubnetMask", "255.255.240.0");
     click("cmd_Discover");
     ASSERT_EQ(rows().size(), 14);
     choose("menu_ViewSMD");

@@ -8,14 +8,14 @@
 
 namespace {
 
-class RangeInformationViewTest : public MainWindowTest {
+class RangeInformationViewTest : public WindowFixture {
 protected:
     RangeInformationViewTest() { choose("menu_ViewRI"); }
 
     void pickClassC() { QTest::mouseClick(control<OptionButton>("rb_C2"), Qt::LeftButton); }
 
     void listMask(const QString& mask) {
-        type("txt_SubnetMask", mask);
+        retype("txt_SubnetMask", mask);
         click("cmd_Discover");
     }
 
@@ -108,7 +108,7 @@ TEST_F(RangeInformationViewTest, ListingTwiceGivesEachRowOnce) {
 
 TEST_F(RangeInformationViewTest, AnEmptyMaskListsNothingAndSaysNothing) {
     listMask("255.255.224.0");
-    type("txt_SubnetMask", "");
+    retype("txt_SubnetMask", "");
     click("cmd_Discover");
     EXPECT_EQ(list()->count(), 0);
     EXPECT_TRUE(messages.shown.isEmpty());

@@ -1,21 +1,28 @@
 #pragma once
 
+#include "about/platform_system_services.h"
 #include "app/main_window.h"
 #include "common/form_layout.h"
 #include "recording_message_box.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 // The real main window, shown on the offscreen platform, with a recorder in
 // place of the message box; tests drive it as a person would.
-class MainWindowTest : public ::testing::Test {
+class WindowFixture : public ::testing::Test {
 protected:
-    MainWindowTest() { window.show(); }
+    void SetUp() override {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
 
-    template <typename Control> Control* control(const char* name) const {
+    template <typename Control = QWidget> Control* control(const char* name) const {
         return controlNamed<Control>(&window, name);
     }
 
@@ -25,19 +32,38 @@ protected:
         item->trigger();
     }
 
-    void click(const char* button) { QTest::mouseClick(control<QWidget>(button), Qt::LeftButton); }
+    // Clicks near the left edge, where an option has its round indicator.
+    void click(const char* name) {
+        auto* target = control(name);
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
+    }
 
-    // Replaces a text box's text by typing, as the keyboard would: the old
-    // text is erased with Backspace, which every box lets through.
-    void type(const char* box, const QString& text) {
-        auto* edit = control<QLineEdit>(box);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_End);
-        for (qsizetype left = edit->text().size(); left > 0; --left)
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
+    // Keys go to the box with the focus; a disabled box cannot take it.
+    void type(const char* box, const QString& keys) {
+        control(box)->setFocus();
+        QTest::keyClicks(control(box), keys);
+    }
+
+    void press(const char* box, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        control(box)->setFocus();
+        QTest::keyClick(control(box), key, modifiers);
+    }
+
+    // Replaces a box's text from the keyboard: Backspace, which every box lets
+    // through, erases the old text first.
+    void retype(const char* box, const QString& text) {
+        press(box, Qt::Key_End);
+        for (qsizetype left = control<QLineEdit>(box)->text().size(); left > 0; --left)
+            press(box, Qt::Key_Backspace);
+        type(box, text);
+    }
+
+    void paste(const char* box, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        control<QLineEdit>(box)->paste();
     }
 
     RecordingMessageBox messages;
-    MainWindow window{messages};
+    std::unique_ptr<SystemServices> system = makePlatformSystemServices();
+    MainWindow window{messages, *system};
 };
