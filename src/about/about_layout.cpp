@@ -88,20 +88,20 @@ void buildPicture(QWidget* client) {
 }
 
 void buildLines(QWidget* client) {
-    for (const LineSpec& spec : lines) {
-        auto* line = new LineControl(QColor(spec.colour), spec.penWidth, client);
+    for (const LineSpec& drawn : lines) {
+        auto* line = new LineControl(QColor(drawn.colour), drawn.penWidth, client);
         line->setObjectName(QStringLiteral("Line1"));
-        line->setProperty("index", spec.index);
-        line->move(twips(spec.x1), twips(spec.y));
-        line->setFixedWidth(twips(spec.x2 - spec.x1));
+        line->setProperty("index", drawn.index);
+        line->move(twips(drawn.x1), twips(drawn.y));
+        line->setFixedWidth(twips(drawn.x2 - drawn.x1));
     }
 }
 
 void colourLabels(QWidget* client) {
-    for (const ColourSpec& spec : colours) {
-        auto* label = controlNamed<QWidget>(client, spec.control);
+    for (const ColourSpec& coloured : colours) {
+        auto* label = controlNamed<QWidget>(client, coloured.control);
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QColor(spec.colour));
+        palette.setColor(QPalette::WindowText, QColor(coloured.colour));
         label->setPalette(palette);
     }
 }
