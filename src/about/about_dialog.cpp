@@ -8,10 +8,10 @@
 #include "common/form_layout.h"
 #include "common/label.h"
 #include "common/twips.h"
+#include "common/window_placement.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -43,7 +43,7 @@ AboutDialog::AboutDialog(MessageBoxService& messages, SystemServices& system, QW
     connect(cmdSysInfo, &QPushButton::clicked, this, &AboutDialog::cmdSysInfo_Click);
 
     describeForAccessibility();
-    centreOnScreen();
+    centreOnScreen(this);
     Form_Load();
 }
 
@@ -72,9 +72,4 @@ void AboutDialog::describeForAccessibility() {
     lblTitle->setAccessibleDescription(QStringLiteral("Application title"));
     lblVersion->setAccessibleDescription(QStringLiteral("Application version"));
     controlNamed<QWidget>(this, "picIcon")->setAccessibleName(QStringLiteral("Program picture"));
-}
-
-void AboutDialog::centreOnScreen() {
-    const QRect available = screen()->availableGeometry();
-    move(available.center() - rect().center());
 }

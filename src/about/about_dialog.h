@@ -24,7 +24,6 @@ private:
     void cmdSysInfo_Click();
 
     void describeForAccessibility();
-    void centreOnScreen();
 
     MessageBoxService& messages_;
     SystemServices& system_;

@@ -5,13 +5,13 @@
 #include "common/app_info.h"
 #include "common/classic_font.h"
 #include "common/twips.h"
+#include "common/window_placement.h"
 #include "discovery/mask_discovery_view.h"
 #include "main_window_layout.h"
 #include "ranges/range_information_view.h"
 
 #include <QApplication>
 #include <QMenuBar>
-#include <QScreen>
 
 namespace {
 
@@ -60,7 +60,7 @@ MainWindow::MainWindow(MessageBoxService& messages, SystemServices& system, QWid
 
     resize(twips(clientWidthTwips), twips(clientHeightTwips) + menuBar()->sizeHint().height());
     Form_Load();
-    centreOnScreen();
+    centreOnScreen(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -181,9 +181,4 @@ void MainWindow::describeForAccessibility() {
         if (row.description)
             control->setAccessibleDescription(QString::fromUtf8(row.description));
     }
-}
-
-void MainWindow::centreOnScreen() {
-    const QRect available = screen()->availableGeometry();
-    move(available.center() - rect().center());
 }

@@ -35,7 +35,6 @@ private:
     void cmd_View_Click();
 
     void setRangeViewShown(bool shown);
-    void centreOnScreen();
     void describeForAccessibility();
 
     SharedState state_;
