@@ -11,7 +11,6 @@ class LineControl : public QWidget {
 public:
     LineControl(const QColor& colour, int penWidth, QWidget* parent = nullptr);
 
-    QColor colour() const { return colour_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
