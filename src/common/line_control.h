@@ -11,7 +11,6 @@ class LineControl : public QWidget {
 public:
     LineControl(const QColor& colour, int penWidth, QWidget* parent = nullptr);
 
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
