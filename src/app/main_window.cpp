@@ -191,7 +191,6 @@ void MainWindow::describeForAccessibility() {
         {"lbl_info1", "txt_Subnets"},
         {"lbl_info3", "txt_hosts"},
         {"lbl_SMLU", "txt_SubnetMask"},
-        {"Label2", "list_Range"},
     };
     for (const auto& pair : captions) {
         controlNamed<QLabel>(centralWidget(), pair.caption)
