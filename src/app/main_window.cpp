@@ -11,6 +11,7 @@
 #include "ranges/range_information_view.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
 
 namespace {
@@ -180,5 +181,19 @@ void MainWindow::describeForAccessibility() {
             control->setAccessibleName(QString::fromUtf8(row.name));
         if (row.description)
             control->setAccessibleDescription(QString::fromUtf8(row.description));
+    }
+    // A caption beside an input labels it for assistive technology; the
+    // captions carry no "&", so no access key comes with it.
+    const struct {
+        const char* caption;
+        const char* input;
+    } captions[] = {
+        {"lbl_info1", "txt_Subnets"},
+        {"lbl_info3", "txt_hosts"},
+        {"lbl_SMLU", "txt_SubnetMask"},
+    };
+    for (const auto& pair : captions) {
+        controlNamed<QLabel>(centralWidget(), pair.caption)
+            ->setBuddy(controlNamed<QWidget>(centralWidget(), pair.input));
     }
 }

@@ -1,5 +1,6 @@
 #include "command_button.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -13,4 +14,13 @@ void CommandButton::paintEvent(QPaintEvent*) {
     const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     painter.drawItemText(contents, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                          palette(), isEnabled(), caption, QPalette::ButtonText);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    // Outside a dialog Qt clicks only a default button on Enter.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

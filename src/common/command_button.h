@@ -3,7 +3,8 @@
 #include <QPushButton>
 
 // A push button whose caption wraps onto more lines when the button is too
-// narrow for it, as captions laid out for a smaller face must.
+// narrow for it, as captions laid out for a smaller face must. Enter clicks
+// the button that has the focus, as Space does; no button is a default one.
 class CommandButton : public QPushButton {
     Q_OBJECT
 
@@ -12,4 +13,5 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

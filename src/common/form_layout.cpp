@@ -1,5 +1,6 @@
 #include "form_layout.h"
 
+#include "captioned_frame.h"
 #include "classic_font.h"
 #include "command_button.h"
 #include "label.h"
@@ -23,7 +24,10 @@ QWidget* createFrame(const ControlSpec& row, QWidget* parent) {
         frame->setAutoFillBackground(true); // covers whatever lies beneath it
         return frame;
     }
-    return new QGroupBox(QString::fromUtf8(row.caption), parent);
+    const QString caption = QString::fromUtf8(row.caption);
+    if (caption.isEmpty())
+        return new QGroupBox(parent);
+    return new CaptionedFrame(caption, parent);
 }
 
 QWidget* createLabel(const ControlSpec& row, QWidget* parent) {

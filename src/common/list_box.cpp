@@ -1,5 +1,8 @@
 #include "list_box.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
@@ -16,7 +19,24 @@ int ListBox::listIndex() const {
     return selected.isEmpty() ? -1 : row(selected.front());
 }
 
+QString ListBox::selectedText() const {
+    const int selected = listIndex();
+    return selected < 0 ? QString() : item(selected)->text();
+}
+
 void ListBox::keyPressEvent(QKeyEvent* event) {
+    // Qt's own copy takes the current row, which focus sets without selecting.
+    if (event->matches(QKeySequence::Copy)) {
+        if (listIndex() >= 0)
+            QApplication::clipboard()->setText(selectedText());
+        return;
+    }
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        openMenuOn(currentRow(), visualItemRect(currentItem()).center());
+        return;
+    }
     // Focus makes the first row current without selecting it; the first arrow
     // key then selects that row rather than skipping past it.
     const bool arrow = event->key() == Qt::Key_Down || event->key() == Qt::Key_Up;
@@ -25,4 +45,17 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+void ListBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Mouse)
+        openMenuOn(row(itemAt(event->pos())), event->pos());
+    else
+        openMenuOn(currentRow(), visualItemRect(currentItem()).center());
+}
+
+void ListBox::openMenuOn(int row, const QPoint& viewportPoint) {
+    if (row >= 0)
+        setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    emit menuRequested(viewport()->mapTo(this, viewportPoint));
 }

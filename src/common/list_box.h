@@ -3,7 +3,9 @@
 #include <QListWidget>
 
 // A single-selection, unsorted list. picked() - the Click event - is emitted
-// when a row becomes selected by mouse or keyboard.
+// when a row becomes selected by mouse or keyboard. The copy key copies the
+// selected row's text; the context menu, asked for by the pointer, the Menu
+// key or Shift+F10, first selects the row it is opened on, as a click would.
 class ListBox : public QListWidget {
     Q_OBJECT
 
@@ -12,10 +14,18 @@ public:
 
     // The selected row, counted from 0, or -1 when none is selected.
     int listIndex() const;
+    // The selected row's text, or an empty text when none is selected.
+    QString selectedText() const;
 
 signals:
     void picked();
+    // The user asked for the context menu at that point of the list.
+    void menuRequested(const QPoint& at);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void openMenuOn(int row, const QPoint& viewportPoint);
 };

@@ -1,5 +1,6 @@
 #include "mask_discovery_view.h"
 
+#include "common/copy_menu.h"
 #include "common/form_layout.h"
 #include "common/number_text.h"
 #include "common/system_colour.h"
@@ -42,6 +43,8 @@ MaskDiscoveryView::MaskDiscoveryView(QWidget* window, SharedState& state,
     connect(lbl_MaskAnswer, &Label::changed, this, &MaskDiscoveryView::lbl_MaskAnswer_Change);
     connect(rb_B, &OptionButton::picked, this, &MaskDiscoveryView::rb_B_Click);
     connect(rb_C, &OptionButton::picked, this, &MaskDiscoveryView::rb_C_Click);
+    offerCopyMenu(lbl_MaskAnswer);
+    offerCopyMenu(lbl_Discovery);
 }
 
 void MaskDiscoveryView::CheckCalcEnabled() {

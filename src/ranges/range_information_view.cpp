@@ -1,9 +1,11 @@
 #include "range_information_view.h"
 
+#include "common/copy_menu.h"
 #include "common/form_layout.h"
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
+#include "ranges/segment_table.h"
 
 #include <variant>
 
@@ -22,6 +24,28 @@ RangeInformationView::RangeInformationView(QWidget* window, SharedState& state,
     connect(txt_SubnetMask, &TextBox::changed, this, &RangeInformationView::txt_SubnetMask_Change);
     connect(cmd_Discover, &QPushButton::clicked, this, &RangeInformationView::cmd_Discover_Click);
     connect(list_Range, &ListBox::picked, this, &RangeInformationView::list_Range_Click);
+    offerCopying(window);
+}
+
+void RangeInformationView::offerCopying(const QWidget* window) {
+    for (const char* caption : {"Label2", "Label3", "labelx"})
+        segmentHeader_.append(controlNamed<Label>(window, caption)->caption());
+    auto* menu = new CopyMenu(list_Range);
+    menu->addCopy(QStringLiteral("&Copy"), [this] { return list_Range->selectedText(); });
+    menu->addCopy(QStringLiteral("Copy &All Segments"), [this] { return allSegmentsText(); });
+    connect(list_Range, &ListBox::menuRequested, menu, &CopyMenu::openAt);
+    offerCopyMenu(lbl_Start);
+    offerCopyMenu(lbl_End);
+}
+
+QString RangeInformationView::allSegmentsText() const {
+    QStringList rows;
+    for (int k = 0; k < list_Range->count(); ++k)
+        rows.append(list_Range->item(k)->text());
+    if (rows.isEmpty())
+        return QString();
+    return segmentTable(segmentHeader_, rows, txt_SubnetMask->text(), state_.IPClass,
+                        state_.NetPattern);
 }
 
 void RangeInformationView::clearAddresses() {

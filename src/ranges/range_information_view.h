@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPushButton>
+#include <QStringList>
 
 // The Range Information view, the frame frm_View of the main window: the user
 // types a mask and picks the class; View Range Information checks the mask and
@@ -45,7 +46,10 @@ private:
     void pickClass(const NetworkClass& chosen);
     void clearAddresses();
     void refuse(const Refusal& refusal);
+    void offerCopying(const QWidget* window);
+    QString allSegmentsText() const;
 
+    QStringList segmentHeader_; // the captions above the list and the addresses
     SharedState& state_;
     MessageBoxService& messages_;
 };

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -304,6 +305,34 @@ TEST_F(MainWindowTest, FileExitClosesTheWindowWhateverItShows) {
     choose("menu_FileExit");
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// Enter clicks the focused command button, as Space does; typed into a box
+// it is still discarded, since no button is the window's default.
+TEST_F(MainWindowTest, EnterClicksTheFocusedCommandButtonOnly) {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } enterKeys[] = {{Qt::Key_Return, {}}, {Qt::Key_Enter, Qt::KeypadModifier}};
+    for (const auto& enter : enterKeys) {
+        SCOPED_TRACE(enter.key);
+        choose("menu_ViewSMD");
+        retype("txt_Subnets", QStringLiteral("6"));
+        press("txt_Subnets", enter.key, enter.modifiers);
+        EXPECT_EQ(control<QLineEdit>("txt_Subnets")->text(), QStringLiteral("6"));
+        EXPECT_TRUE(control<QLabel>("lbl_MaskAnswer")->text().isEmpty());
+
+        press("cmd_Calc", enter.key, enter.modifiers);
+        EXPECT_EQ(control<QLabel>("lbl_MaskAnswer")->text(), QStringLiteral("255.255.224.0"));
+        press("cmd_View", enter.key, enter.modifiers);
+        EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnwell - Range Discovery"));
+
+        retype("txt_SubnetMask", QStringLiteral("255.255.192.0"));
+        press("cmd_Discover", enter.key, enter.modifiers);
+        EXPECT_EQ(control<QListWidget>("list_Range")->count(), 2);
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>())
+        EXPECT_FALSE(button->isDefault()) << button->objectName().toStdString();
 }
 
 } // namespace
