@@ -15,6 +15,7 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -48,7 +49,8 @@ class RangeWindow {
 public:
     RangeWindow() : system_(makePlatformSystemServices()), window_(messages_, *system_) {
         window_.show();
-        QTest::qWaitForWindowExposed(&window_);
+        if (!QTest::qWaitForWindowExposed(&window_))
+            throw std::runtime_error("the window was never shown");
         window_.findChild<QAction*>(QStringLiteral("menu_ViewRI"))->trigger();
         controlNamed<TextBox>(&window_, "txt_SubnetMask")
             ->setText(QStringLiteral("255.255.255.192"));
