@@ -32,6 +32,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(applicationTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(applicationVersion));
+    QApplication::setDesktopFileName(QString::fromUtf8(applicationId));
 
     QtMessageBox messages;
     const std::unique_ptr<SystemServices> system = makePlatformSystemServices();

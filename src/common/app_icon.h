@@ -2,6 +2,6 @@
 
 #include <QIcon>
 
-// The application's icon, drawn at 16 and 32 pixels; the main window and the
+// The application's icon, drawn at 16 to 256 pixels; the main window and the
 // About dialog both carry it.
 QIcon applicationIcon();

@@ -96,7 +96,7 @@ struct IconGroupEntry {
 };
 #pragma pack(pop)
 
-TEST(VersionInfo, CarriesTheIconAtBothSizes) {
+TEST(VersionInfo, CarriesTheIconAtEverySize) {
     const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
     ASSERT_NE(found, nullptr);
     const auto* header =
@@ -106,7 +106,8 @@ TEST(VersionInfo, CarriesTheIconAtBothSizes) {
     std::vector<int> widths;
     for (WORD i = 0; i < header->count; ++i)
         widths.push_back(entries[i].width);
-    EXPECT_EQ(widths, (std::vector<int>{16, 32}));
+    // A 256-pixel entry gives its width as 0.
+    EXPECT_EQ(widths, (std::vector<int>{16, 32, 48, 0}));
 }
 
 } // namespace

@@ -167,7 +167,11 @@ TEST_F(MainWindowTest, TabFollowsTheDesignedOrder) {
 TEST_F(MainWindowTest, OpensInMaskDiscoveryWithNothingAsked) {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnwell - Mask Discovery"));
     EXPECT_EQ(client()->size(), QSize(311, 188));
-    EXPECT_FALSE(window.windowIcon().isNull());
+    // Drawn at every size the desktop asks for, so none is scaled up.
+    const QList<QSize> drawn = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    EXPECT_EQ(window.windowIcon().availableSizes(), drawn);
+    for (const QSize& size : drawn)
+        EXPECT_EQ(window.windowIcon().pixmap(size).size(), size);
     EXPECT_TRUE(control("frm_View")->isHidden());
     EXPECT_EQ(window.state().IPClass, QStringLiteral("B"));
     EXPECT_EQ(window.state().NetPattern, QStringLiteral("X.Y"));

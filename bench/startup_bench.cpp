@@ -1,0 +1,118 @@
+// Starts the Tarnwell window and the bare window as fresh processes, turn
+// about, and prints the time from start to the first painted frame and the
+// peak resident memory of each, with Tarnwell's ratio to the bare window.
+//
+//   tarnwell_startup_bench [runs]      (default 40 of each)
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Run {
+    double firstFrameMs;
+    double peakMiB;
+};
+
+long long monotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
+}
+
+Run startOnce(const char* program) {
+    int out[2];
+    if (pipe(out) != 0)
+        throw std::runtime_error("pipe failed");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char* argv[] = {const_cast<char*>(program), nullptr};
+
+    const long long started = monotonicNs();
+    pid_t child = 0;
+    const int failed = posix_spawn(&child, program, &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (failed != 0)
+        throw std::runtime_error(std::string("cannot start ") + program);
+
+    std::string printed;
+    char buffer[64];
+    for (ssize_t got; (got = read(out[0], buffer, sizeof buffer)) > 0;)
+        printed.append(buffer, static_cast<size_t>(got));
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || printed.empty())
+        throw std::runtime_error(std::string(program) + " did not report a painted frame");
+    return {static_cast<double>(std::stoll(printed) - started) / 1e6,
+            static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+struct Summary {
+    double minimumMs;
+    double medianMs;
+    double peakMiB; // median of the runs' peaks
+};
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+Summary summarise(const std::vector<Run>& runs) {
+    std::vector<double> times;
+    std::vector<double> peaks;
+    for (const Run& run : runs) {
+        times.push_back(run.firstFrameMs);
+        peaks.push_back(run.peakMiB);
+    }
+    return {*std::min_element(times.begin(), times.end()), median(times), median(peaks)};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 40;
+    try {
+        startOnce(BARE_WINDOW_PROBE); // warms the file cache for both
+        startOnce(TARNWELL_PROBE);
+        std::vector<Run> bare;
+        std::vector<Run> tarnwell;
+        for (int i = 0; i < runs; ++i) {
+            bare.push_back(startOnce(BARE_WINDOW_PROBE));
+            tarnwell.push_back(startOnce(TARNWELL_PROBE));
+        }
+        const Summary b = summarise(bare);
+        const Summary t = summarise(tarnwell);
+        std::printf("Start to first painted frame, %d fresh processes of each\n", runs);
+        std::printf("%-22s %12s %12s %16s\n", "", "minimum ms", "median ms", "peak RSS MiB");
+        std::printf("%-22s %12.2f %12.2f %16.2f\n", "bare QMainWindow", b.minimumMs, b.medianMs,
+                    b.peakMiB);
+        std::printf("%-22s %12.2f %12.2f %16.2f\n", "Tarnwell main window", t.minimumMs, t.medianMs,
+                    t.peakMiB);
+        std::printf("%-22s %12.3f %12.3f %16.3f   (targets: median and memory <= 1.10)\n",
+                    "ratio Tarnwell / bare", t.minimumMs / b.minimumMs, t.medianMs / b.medianMs,
+                    t.peakMiB / b.peakMiB);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "tarnwell_startup_bench: %s\n", failure.what());
+        return EXIT_FAILURE;
+    }
+    return EXIT_SUCCESS;
+}
