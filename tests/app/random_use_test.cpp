@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <iostream>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -459,12 +460,16 @@ QString Session::brokenRangeRule(const Before& was) const {
 
 Outcome Session::play(const std::vector<Step>& steps) {
     Outcome outcome;
+    const bool failedBefore = ::testing::Test::HasFailure();
     for (const Step& step : steps) {
         const Before was = before();
         Dice dice(step.seed);
         const QString done = (this->*actions[step.action].act)(dice);
         outcome.done.append(done.isEmpty() ? QStringLiteral("-") : done);
         outcome.rule = brokenRule(was);
+        // Such as the watchdog's, for a modal dialog that was left open.
+        if (outcome.rule.isEmpty() && !failedBefore && ::testing::Test::HasFailure())
+            outcome.rule = QStringLiteral("a failure was reported during the step");
         if (!outcome.rule.isEmpty()) {
             outcome.failedAt = outcome.done.size() - 1;
             break;
@@ -526,17 +531,24 @@ TEST(RandomUse, NoSequenceOfStepsBreaksTheRulesOfTheViews) {
 
     // The prefix up to the failing step is the shortest that fails; a fresh
     // window must fail with it too, or the failure hangs on something else.
-    std::vector<Step> prefix(steps.begin(), steps.begin() + outcome.failedAt + 1);
-    const Outcome again = replay(prefix);
-    const Outcome fewest = replay(shrink(prefix, outcome.rule));
-    ADD_FAILURE() << "Seed " << seed << ": after step " << outcome.failedAt + 1 << " of " << count
-                  << ", " << outcome.rule.toStdString() << "\n"
-                  << (again.rule == outcome.rule ? "The prefix fails again on a fresh window.\n"
-                                                 : "The prefix does NOT fail on a fresh window.\n")
-                  << "Replay it with TARNWELL_RANDOM_SEED=" << seed
-                  << " TARNWELL_RANDOM_STEPS=" << outcome.failedAt + 1 << "\n"
-                  << "Fewest steps found that still fail (" << fewest.done.size() << "):\n  "
-                  << fewest.done.join(QStringLiteral("\n  ")).toStdString();
+    // Replays report failures of their own, so only a failure of the rules
+    // alone is replayed.
+    const std::vector<Step> prefix(steps.begin(), steps.begin() + outcome.failedAt + 1);
+    std::ostringstream report;
+    report << "Seed " << seed << ": after step " << prefix.size() << " of " << count << ", "
+           << outcome.rule.toStdString() << "\nReplay it with TARNWELL_RANDOM_SEED=" << seed
+           << " TARNWELL_RANDOM_STEPS=" << prefix.size() << "\n";
+    if (::testing::Test::HasFailure()) {
+        report << "Its last step: " << outcome.done.back().toStdString();
+    } else {
+        const Outcome again = replay(prefix);
+        const Outcome fewest = replay(shrink(prefix, outcome.rule));
+        report << (again.rule == outcome.rule ? "The prefix fails again on a fresh window.\n"
+                                              : "The prefix does NOT fail on a fresh window.\n")
+               << "Fewest steps found that still fail (" << fewest.done.size() << "):\n  "
+               << fewest.done.join(QStringLiteral("\n  ")).toStdString();
+    }
+    ADD_FAILURE() << report.str();
 }
 
 } // namespace
