@@ -17,6 +17,7 @@
 
 #include <QInputMethodEvent>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <iostream>
 #include <random>
@@ -416,9 +417,16 @@ QString Session::brokenDiscoveryRule(const Before& was) const {
         return QStringLiteral("cmd_View is not enabled exactly while there is an answer");
     if (answer.isEmpty() != caption("lbl_Discovery").isEmpty())
         return QStringLiteral("the mask and the sentence are not shown together");
+    if (answer.isEmpty())
+        return {};
     const QString shownClass = control<OptionButton>("rb_C")->value() ? "C" : "B";
-    if (!answer.isEmpty() && answer != DiscoverMask(subnets, hosts, shownClass).Mask)
+    if (answer != DiscoverMask(subnets, hosts, shownClass).Mask)
         return QStringLiteral("the answer belongs to another request");
+    static const QRegularExpression sentence(
+        QStringLiteral("^[1-9][0-9]* segments with [1-9][0-9]* hosts per segment\\.$"));
+    if (!sentence.match(caption("lbl_Discovery")).hasMatch())
+        return QStringLiteral("the sentence gives no whole counts of at least 1: ") +
+               caption("lbl_Discovery");
     return {};
 }
 
