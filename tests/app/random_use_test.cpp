@@ -170,6 +170,7 @@ private:
                 messages.shown.size()};
     }
     QString brokenRule(const Before& was) const;
+    bool answersTheInputs(const RecordingMessageBox::Message& message) const;
     QString brokenDiscoveryRule(const Before& was) const;
     QString brokenRangeRule(const Before& was) const;
 
@@ -386,8 +387,30 @@ QString Session::brokenRule(const Before& was) const {
 
     if (messages.shown.size() > was.messages + (commands_ > was.commands ? 1 : 0))
         return QStringLiteral("a message box came from no command");
+    if (messages.shown.size() > was.messages && !answersTheInputs(messages.shown.back()))
+        return QStringLiteral("the message does not answer what was asked: ") +
+               messages.shown.back().title;
     const QString broken = brokenDiscoveryRule(was);
     return broken.isEmpty() && rangeViewShown() ? brokenRangeRule(was) : broken;
+}
+
+// Calculate answers a request that fits no mask; View Range Information and
+// View Subnets answer the refusal of the mask for the class.
+bool Session::answersTheInputs(const RecordingMessageBox::Message& message) const {
+    if (!rangeViewShown()) {
+        const QString shownClass = control<OptionButton>("rb_C")->value() ? "C" : "B";
+        return message.style == 0 && message.title == QStringLiteral("Entry Error") &&
+               DiscoverMask(text("txt_Subnets"), text("txt_hosts"), shownClass).Mask == noMaskFits;
+    }
+    const QString mask = text("txt_SubnetMask");
+    std::optional<Refusal> refusal = maskRefusal(checkMask(mask, state().IPClass));
+    if (!refusal) {
+        const SegmentListing listing = listSegments(mask, state().IPClass, state().NetPattern);
+        if (const auto* mismatch = std::get_if<Refusal>(&listing))
+            refusal = *mismatch;
+    }
+    return refusal && message.style == 64 && message.title == refusal->title &&
+           message.text == refusal->text;
 }
 
 // The Mask Discovery view's controls keep their rules while covered too.
