@@ -122,7 +122,8 @@ struct Outcome {
     qsizetype messages = 0;
 };
 
-// One fresh window on its own, driven step by step.
+// The fixture's window and helpers outside a test of their own, since every
+// replay needs a fresh window; driven step by step.
 class Session : public WindowFixture {
 public:
     Session() {
