@@ -93,8 +93,14 @@ TEST_F(HandOverTest, StandardMasksFillTheAddressesInstead) {
 // answers with its class mismatch: the switch itself stays in place.
 TEST_F(HandOverTest, AMessageFromTheListingLeavesTheSwitchInPlace) {
     discover(false, "txt_hosts", "200");
+    QString behindMessage;
+    messages.whileShown = [&] {
+        if (control("frm_View")->isVisible())
+            behindMessage = window.windowTitle();
+    };
     click("cmd_View");
     ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(behindMessage, QStringLiteral("Tarnwell - Range Discovery")); // the switch came first
     EXPECT_EQ(messages.shown[0].title, classMismatchRefusal.title.toString());
     EXPECT_EQ(window.windowTitle(), "Tarnwell - Range Discovery");
     EXPECT_EQ(control<QLineEdit>("txt_SubnetMask")->text(), "255.255.255.0");

@@ -1,12 +1,14 @@
 // The main window as it opens: its controls where the design puts them, its
 // start state, its menus and the switch between its two views.
 
+#include "common/classic_font.h"
 #include "main_window_fixture.h"
 #include "qstring_printer.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,6 +149,28 @@ TEST_F(MainWindowTest, ControlsSitInTheirContainersAsDesigned) {
     auto* line = control("Line1");
     EXPECT_EQ(line->parentWidget(), control("frm_View"));
     EXPECT_EQ(line->geometry(), QRect(pixels(1680), pixels(720), pixels(4560 - 1680), 1));
+}
+
+// Whatever has no font of its own, the menu bar included, takes the window's
+// classic face; the layout gives some controls their own size and weight.
+TEST_F(MainWindowTest, ControlsShowTheClassicFace) {
+    const struct {
+        QWidget* control;
+        qreal points;
+        bool bold;
+    } fonts[] = {
+        {window.menuBar(), 8.25, false},       {control("lbl_info1"), 8.25, false},
+        {control("lbl_ClassExt"), 8.25, true}, {control("lbl_MaskAnswer"), 9.75, true},
+        {control("txt_Subnets"), 12, true},
+    };
+    const QString classicFace = QFontInfo(classicFont()).family();
+    for (const auto& f : fonts) {
+        SCOPED_TRACE(f.control->objectName().toStdString());
+        const QFontInfo shown(f.control->font());
+        EXPECT_EQ(shown.family(), classicFace);
+        EXPECT_EQ(shown.pointSizeF(), f.points);
+        EXPECT_EQ(shown.bold(), f.bold);
+    }
 }
 
 TEST_F(MainWindowTest, TabFollowsTheDesignedOrder) {

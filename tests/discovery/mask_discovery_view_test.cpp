@@ -2,9 +2,12 @@
 // the mouse as a person would.
 
 #include "common/label.h"
+#include "common/system_colour.h"
 #include "common/text_box.h"
 #include "main_window_fixture.h"
 #include "qstring_printer.h"
+
+#include <QInputMethodEvent>
 
 namespace {
 
@@ -20,6 +23,11 @@ protected:
     TextBox* box(const char* name) const { return control<TextBox>(name); }
     QString caption(const char* label) const { return control<Label>(label)->caption(); }
     bool enabled(const char* name) const { return control(name)->isEnabled(); }
+
+    // The colour a box shows inside its frame, where an empty box draws no text.
+    QString shownColour(const char* name) const {
+        return box(name)->grab().toImage().pixelColor(box(name)->rect().center()).name();
+    }
 
     void clearBoxes() {
         box("txt_Subnets")->clear();
@@ -66,22 +74,27 @@ protected:
 };
 
 TEST_F(MaskDiscoveryViewTest, TypingIntoOneBoxLocksTheOtherUntilItIsEmptyAgain) {
+    // Fusion draws a disabled box in the window colour anyway; where disabled
+    // boxes are drawn otherwise, only the box's own colour shows it locked.
+    QPalette theme = window.palette();
+    theme.setColor(QPalette::Disabled, QPalette::Base, Qt::darkCyan);
+    window.setPalette(theme);
+
     const std::pair<const char*, const char*> boxes[] = {{"txt_Subnets", "txt_hosts"},
                                                          {"txt_hosts", "txt_Subnets"}};
     for (const auto& [typed, partner] : boxes) {
         SCOPED_TRACE(typed);
-        const QColor openShown = box(partner)->palette().color(QPalette::Base);
         type(typed, QStringLiteral("6"));
         EXPECT_FALSE(enabled(partner));
         EXPECT_EQ(box(partner)->backColor(), lockedColour);
-        EXPECT_NE(box(partner)->palette().color(QPalette::Base), openShown);
+        EXPECT_EQ(shownColour(partner), systemColourValue(lockedColour).name());
         EXPECT_TRUE(enabled("cmd_Calc"));
 
         press(typed, Qt::Key_Backspace);
         EXPECT_EQ(box(typed)->text(), QString());
         EXPECT_TRUE(enabled(partner));
         EXPECT_EQ(box(partner)->backColor(), openColour);
-        EXPECT_EQ(box(partner)->palette().color(QPalette::Base), openShown);
+        EXPECT_EQ(shownColour(partner), systemColourValue(openColour).name());
         EXPECT_FALSE(enabled("cmd_Calc"));
     }
 }
@@ -96,6 +109,27 @@ TEST_F(MaskDiscoveryViewTest, OnlyDigitsAndBackspaceAreTyped) {
         press(name, Qt::Key_Backspace);
         EXPECT_EQ(box(name)->text(), QStringLiteral("1"));
         press(name, Qt::Key_Backspace);
+    }
+}
+
+// An input method commits whole texts at once; each of their characters
+// passes the same filter as a typed one.
+TEST_F(MaskDiscoveryViewTest, InputMethodsCommitOnlyTheDigits) {
+    const std::pair<QString, QString> commits[] = {
+        {QStringLiteral("2048"), QStringLiteral("2048")},
+        {QStringLiteral("1a.5 -"), QStringLiteral("15")},
+        {QStringLiteral("\u0663\uff17"), QString()},
+        {QStringLiteral("\U0001D7D9") + QStringLiteral("7"), QStringLiteral("7")},
+    };
+    for (const char* name : {"txt_Subnets", "txt_hosts"}) {
+        for (const auto& [committed, kept] : commits) {
+            SCOPED_TRACE(std::string(name) + " " + committed.toStdString());
+            clearBoxes();
+            QInputMethodEvent commit;
+            commit.setCommitString(committed);
+            QApplication::sendEvent(box(name), &commit);
+            EXPECT_EQ(box(name)->text(), kept);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 #include "common/message_box.h"
 
 #include <QList>
+#include <functional>
 
 // Stands in for the modal message box: records each message and returns at
 // once, as if the user had pressed OK.
@@ -16,7 +17,11 @@ public:
 
     void show(const QString& text, int style, const QString& title = {}) override {
         shown.append({text, style, title});
+        if (whileShown)
+            whileShown();
     }
 
     QList<Message> shown;
+    // Runs while a message is up, to see what the window shows behind it.
+    std::function<void()> whileShown;
 };
