@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"DwordLittleEndianAsDecimal", registry::dwordType, "\x04\x03\x02\x01"s,
                   "16909060"},
         ValueCase{"DwordHighZeroByteDropped", registry::dwordType, "\x2a\x00\x00\x00"s, "42"},
+        ValueCase{"DwordLongerThanFourBytesReadsItsFirstFour", registry::dwordType,
+                  "\x01\x02\x03\x04\x05\x06"s, "67305985"},
         ValueCase{"DwordLargestIsUnsigned", registry::dwordType, "\xff\xff\xff\xff"s, "4294967295"},
         ValueCase{"ExpandStringLeavesTextAlone", registry::expandStringType, "%WINDIR%\0"s,
                   "before"},
