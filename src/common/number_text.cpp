@@ -35,7 +35,7 @@ std::optional<double> convertRun(const QString& run) {
     double value = 0;
     const auto [end, error] =
         std::from_chars(latin.data(), latin.data() + latin.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != latin.data() + latin.size() || !std::isfinite(value))
+    if (error != std::errc() || end != latin.data() + latin.size())
         return std::nullopt;
     return value;
 }

@@ -106,6 +106,21 @@ TEST(GetKeyValue, ZeroSizeValueRaisesAndStillClosesTheKey) {
     EXPECT_EQ(system.closedKeys, system.openedKeys);
 }
 
+// A size past the buffer can only come from a faulty service; reading that
+// many bytes would run past the buffer's end.
+TEST(GetKeyValue, RefusesASizeBeyondTheBufferEvenWithSuccess) {
+    for (const std::uint32_t claimed : {1025u, 0xFFFFFFFFu}) {
+        ScriptedSystemServices system;
+        system.setValue(keyPath, "Value", registry::stringType, "x");
+        system.keys[keyPath].values["Value"].claimedSize = claimed;
+        std::string keyVal = "before";
+
+        EXPECT_FALSE(GetKeyValue(system, registry::localMachine, keyPath, "Value", keyVal));
+        EXPECT_EQ(keyVal, "");
+        EXPECT_EQ(system.closedKeys, system.openedKeys);
+    }
+}
+
 // Write access would turn away every user who may not change
 // HKEY_LOCAL_MACHINE, so the key is opened for reading only.
 TEST(GetKeyValue, OpensTheKeyReadOnlyBelowTheGivenRoot) {
