@@ -35,13 +35,19 @@ std::optional<double> convertRun(const QString& run) {
     double value = 0;
     const auto [end, error] =
         std::from_chars(latin.data(), latin.data() + latin.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != latin.data() + latin.size() || !std::isfinite(value))
+    if (error != std::errc() || end != latin.data() + latin.size())
         return std::nullopt;
     return value;
 }
 
 bool holdsDigit(const QString& run) {
     return std::any_of(run.begin(), run.end(), isAsciiDigit);
+}
+
+// Whether a run's value is at least 1: a digit other than 0 before its ".".
+bool reachesOne(const QString& run) {
+    const auto wholePartEnd = std::find(run.begin(), run.end(), u'.');
+    return std::any_of(run.begin(), wholePartEnd, [](QChar c) { return c != u'0'; });
 }
 
 } // namespace
@@ -56,8 +62,11 @@ double leadingNumber(const QString& text) {
     QString run = text.left(decimalRunLength(text));
     if (!holdsDigit(run))
         return 0;
-    // A run too long for a double counts as the largest value it can hold.
-    return convertRun(run).value_or(std::numeric_limits<double>::max());
+    if (const std::optional<double> value = convertRun(run))
+        return *value;
+    // Beyond a double: a run too large counts as the largest value a double
+    // holds, one too small (it underflows) as 0.
+    return reachesOne(run) ? std::numeric_limits<double>::max() : 0;
 }
 
 QString numberText(double value) {

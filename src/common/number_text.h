@@ -13,7 +13,8 @@ std::optional<double> readDecimal(const QString& text);
 
 // The value of the decimal number a text begins with: digits with at most one
 // "." up to the first character that cannot continue it; 0 when the text does
-// not begin with such a number ("32." is 32, "2.0" is 2, "abc" is 0).
+// not begin with such a number ("32." is 32, "2.0" is 2, "abc" is 0). A run
+// too large for a double gives the largest double, one too small gives 0.
 double leadingNumber(const QString& text);
 
 // Writes a number in its shortest decimal form: whole numbers as plain digits

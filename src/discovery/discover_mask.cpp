@@ -1,8 +1,8 @@
 #include "discover_mask.h"
 
 #include "common/number_text.h"
+#include "discovery/mask_table.h"
 
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -21,14 +21,6 @@ constexpr ClassRules classBRules{14, 16, 0, 16384, 65534, "255.255.0.0"};
 constexpr ClassRules classCRules{8, 8, 8, 254, 254, "255.255.255.0"};
 constexpr double fewestNodes = 5;
 
-// Masks by the number of one-bits after the first 16.
-constexpr std::array<const char*, 16> masksByBits{
-    "255.255.128.0",   "255.255.192.0",   "255.255.224.0",   "255.255.240.0",
-    "255.255.248.0",   "255.255.252.0",   "255.255.254.0",   "255.255.255.0",
-    "255.255.255.128", "255.255.255.192", "255.255.255.224", "255.255.255.240",
-    "255.255.255.248", "255.255.255.252", "255.255.255.254", "255.255.255.255",
-};
-
 double pow2(int exponent) {
     return std::ldexp(1.0, exponent);
 }
@@ -37,10 +29,13 @@ MaskResult failed() {
     return {noMaskFits, 0, 0};
 }
 
-// The mask found so far: a count of mask bits after the first 16, unset or
-// failed while none fits, with the counts that go with it.
+// Mask bits of a finding that is unset, or failed.
+constexpr int noMaskBits = 0;
+
+// The mask found so far: a count of mask bits after the first 16, or none
+// while nothing fits, with the counts that go with it.
 struct Finding {
-    std::optional<int> maskBits;
+    int maskBits = noMaskBits;
     double segments = 0;
     double hosts = 0;
 };
@@ -70,8 +65,8 @@ void findBySubnets(const ClassRules& rules, bool classC, double wanted, Finding&
             finding.segments = pow2(subnetBits) - 2;
             finding.hosts = pow2(rules.hostWidth - subnetBits) - 2;
         }
-        if (classC && *finding.maskBits > 13)
-            finding.maskBits = std::nullopt; // failed, unless the nodes find a mask
+        if (classC && finding.maskBits > 13)
+            finding.maskBits = noMaskBits; // failed, unless the nodes find a mask
     });
 }
 
@@ -118,8 +113,10 @@ MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, const QStr
         findByNodes(rules, classC, *wanted, finding);
     }
 
-    if (!finding.maskBits || *finding.maskBits < 1 || *finding.maskBits > 16)
+    // A pasted fraction just below a class's last range bound also passes that
+    // range, whose mask leaves no host per segment (subnets) or no segment
+    // (nodes); such a mask fits no request.
+    if (finding.maskBits == noMaskBits || finding.segments < 1 || finding.hosts < 1)
         return failed();
-    return {QString::fromLatin1(masksByBits[*finding.maskBits - 1]), finding.segments,
-            finding.hosts};
+    return {maskText(finding.maskBits), finding.segments, finding.hosts};
 }

@@ -55,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"DwordLittleEndianAsDecimal", registry::dwordType, "\x04\x03\x02\x01"s,
                   "16909060"},
         ValueCase{"DwordHighZeroByteDropped", registry::dwordType, "\x2a\x00\x00\x00"s, "42"},
+        ValueCase{"DwordLongerThanFourBytesReadsItsFirstFour", registry::dwordType,
+                  "\x01\x02\x03\x04\x05\x06"s, "67305985"},
         ValueCase{"DwordLargestIsUnsigned", registry::dwordType, "\xff\xff\xff\xff"s, "4294967295"},
         ValueCase{"ExpandStringLeavesTextAlone", registry::expandStringType, "%WINDIR%\0"s,
                   "before"},
@@ -102,6 +104,21 @@ TEST(GetKeyValue, ZeroSizeValueRaisesAndStillClosesTheKey) {
                  std::invalid_argument);
     ASSERT_EQ(system.openedKeys.size(), 1u);
     EXPECT_EQ(system.closedKeys, system.openedKeys);
+}
+
+// A size past the buffer can only come from a faulty service; reading that
+// many bytes would run past the buffer's end.
+TEST(GetKeyValue, RefusesASizeBeyondTheBufferEvenWithSuccess) {
+    for (const std::uint32_t claimed : {1025u, 0xFFFFFFFFu}) {
+        ScriptedSystemServices system;
+        system.setValue(keyPath, "Value", registry::stringType, "x");
+        system.keys[keyPath].values["Value"].claimedSize = claimed;
+        std::string keyVal = "before";
+
+        EXPECT_FALSE(GetKeyValue(system, registry::localMachine, keyPath, "Value", keyVal));
+        EXPECT_EQ(keyVal, "");
+        EXPECT_EQ(system.closedKeys, system.openedKeys);
+    }
 }
 
 // Write access would turn away every user who may not change

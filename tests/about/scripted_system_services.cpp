@@ -11,7 +11,7 @@ void ScriptedSystemServices::setString(const std::string& path, const std::strin
 
 void ScriptedSystemServices::setValue(const std::string& path, const std::string& name,
                                       std::uint32_t type, std::string bytes) {
-    keys[path].values[name] = Value{type, std::move(bytes)};
+    keys[path].values[name] = Value{type, std::move(bytes), std::nullopt};
 }
 
 RegistryStatus ScriptedSystemServices::openKey(RegistryKey root, const std::string& path,
@@ -34,6 +34,12 @@ RegistryStatus ScriptedSystemServices::queryValue(RegistryKey key, const std::st
     if (found == values.end())
         return registry::fileNotFound;
     const Value& value = found->second;
+    if (value.claimedSize) {
+        std::memcpy(data, value.bytes.data(), std::min<std::size_t>(value.bytes.size(), size));
+        size = *value.claimedSize;
+        type = value.type;
+        return registry::success;
+    }
     const bool fits = value.bytes.size() <= size;
     size = static_cast<std::uint32_t>(value.bytes.size());
     if (!fits)

@@ -3,6 +3,7 @@
 #include "about/system_services.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@ public:
     struct Value {
         std::uint32_t type = registry::stringType;
         std::string bytes;
+        // A faulty service: reports success with this size, whatever it wrote.
+        std::optional<std::uint32_t> claimedSize;
     };
     struct Key {
         std::map<std::string, Value> values;

@@ -42,6 +42,25 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
         EXPECT_EQ(leadingNumber(QString::fromUtf8(row.text)), row.value) << row.text;
 }
 
+// A run beyond a double is read by which end of the range it leaves.
+TEST(LeadingNumber, RunsBeyondADoubleReadAsTheNearestEnd) {
+    const QString zeros(330, u'0');
+    const QString nines(400, u'9');
+    const struct {
+        QString text;
+        double value;
+    } rows[] = {
+        {u'.' + QString(323, u'0') + u'1', 0},
+        {"0." + zeros + "1x", 0},
+        {"000." + zeros + "5.9", 0},
+        {"0." + QString(310, u'0') + u'1', 1e-311},
+        {nines, std::numeric_limits<double>::max()},
+        {"000" + nines + ".5", std::numeric_limits<double>::max()},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(leadingNumber(row.text), row.value) << row.text.left(12).toStdString();
+}
+
 TEST(NumberText, WritesTheShortestDecimalForm) {
     const struct {
         double value;

@@ -31,10 +31,10 @@ void expectResult(const MaskResult& result, const Expected& expected, const QStr
     }
 }
 
-// Checks each band at its ends and a value inside, asked as subnets or nodes.
+// Checks every whole request of each band, asked as subnets or nodes.
 void expectBands(const std::vector<Band>& bands, const char* ipClass, bool asNodes) {
     for (const Band& band : bands) {
-        for (int value : {band.from, (band.from + band.to) / 2, band.to}) {
+        for (int value = band.from; value <= band.to; ++value) {
             const QString text = QString::number(value);
             const MaskResult result =
                 asNodes ? DiscoverMask({}, text, ipClass) : DiscoverMask(text, {}, ipClass);
@@ -154,6 +154,23 @@ INSTANTIATE_TEST_SUITE_P(Numbers, DiscoverMaskRequest, ::testing::Values(
     Request{"fraction_one_bit_split", "1.5",   "",      "C", {"255.255.255.128", 2, 126}},
     Request{"nodes_just_below_five",  "",      "4.99",  "C", none},
     Request{"nodes_with_zeros",       "",      "0005",  "C", {"255.255.255.248", 30, 6}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A fraction just below a class's last range bound also passes that range;
+// the mask it reaches there would leave no host per segment or no segment.
+INSTANTIATE_TEST_SUITE_P(EmptyMasks, DiscoverMaskRequest, ::testing::Values(
+    Request{"subnets_below_boundary",  "16381.5",   "",        "B", {"255.255.255.252", 16382, 2}},
+    Request{"subnets_past_boundary",   "16382.5",   "",        "B", none},
+    Request{"subnets_just_past",       "16382.001", "",        "B", none},
+    Request{"nodes_below_boundary",    "",          "16381.5", "B", {"255.255.192.0", 2, 16382}},
+    Request{"nodes_past_boundary",     "",          "16382.5", "B", none},
+    Request{"empty_subnets_nodes_stand", "16382.5", "20000",   "B", none},
+    Request{"nodes_replace_empty",     "16382.5",   "100",     "B", {"255.255.255.128", 510, 126}},
+    Request{"empty_nodes_replace",     "5",         "16382.5", "B", none},
+    Request{"c_subnets_fraction",      "2.5",       "",        "C", {"255.255.255.224", 6, 30}},
+    Request{"c_nodes_one_bit_split",   "",          "62.5",    "C", {"255.255.255.128", 2, 126}},
+    Request{"c_nodes_unsplit",         "",          "126.5",   "C", {"255.255.255.0", 1, 254}},
+    Request{"c_both_unsplit",          "2.5",       "253.5",   "C", {"255.255.255.0", 1, 254}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(PastedText, DiscoverMaskRequest, ::testing::Values(

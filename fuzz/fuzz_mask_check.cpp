@@ -1,0 +1,60 @@
+// checkMask over any class and any text. Input: the class on the first line,
+// the mask text (which may hold line feeds) after it.
+
+#include "fuzz_lines.h"
+#include "require.h"
+
+#include "fuzz_masks.h"
+#include "ranges/mask_check.h"
+
+namespace {
+
+bool endsInPartialGroup(const QString& mask, const QString& front) {
+    for (int value : partialGroupValues) {
+        if (mask == front + QString::number(value))
+            return true;
+    }
+    return false;
+}
+
+// The accepted mask texts as the check's own table lists them.
+bool isAcceptedText(const QString& mask, const QString& ipClass) {
+    const bool fourthGroupMask =
+        mask == u"255.255.255.0" || endsInPartialGroup(mask, QStringLiteral("255.255.255."));
+    if (ipClass == u"C")
+        return fourthGroupMask;
+    if (ipClass != u"B")
+        return false;
+    if (fourthGroupMask || mask == u"255.255.0.0")
+        return true;
+    for (int value : partialGroupValues) {
+        if (mask.startsWith(QStringLiteral("255.255.%1.").arg(value)))
+            return true;
+    }
+    return false;
+}
+
+MaskCheck expectedCheck(const QString& mask, const QString& ipClass) {
+    if (!mask.startsWith(u"255.255."))
+        return MaskCheck::PrefixMessage;
+    if (isAcceptedText(mask, ipClass))
+        return MaskCheck::Accepted;
+    if (ipClass == u"C" && !mask.startsWith(u"255.255.255."))
+        return MaskCheck::ClassCMessage;
+    return MaskCheck::GeneralMessage;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzLines lines(data, size);
+    const QString ipClass = lines.at(0);
+    const QString mask = lines.from(1);
+    const MaskCheck check = checkMask(mask, ipClass);
+    require(check == expectedCheck(mask, ipClass), "the outcome the accepted texts call for");
+    const auto refusal = maskRefusal(check);
+    require(refusal.has_value() == (check != MaskCheck::Accepted), "a message for every refusal");
+    require(!refusal || (!refusal->title.isEmpty() && !refusal->text.isEmpty()),
+            "every message has a title and a text");
+    return 0;
+}

@@ -1,0 +1,22 @@
+#include "discovery/mask_table.h"
+
+#include "discovery/discover_mask.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, 16> masksByBits{
+    "255.255.128.0",   "255.255.192.0",   "255.255.224.0",   "255.255.240.0",
+    "255.255.248.0",   "255.255.252.0",   "255.255.254.0",   "255.255.255.0",
+    "255.255.255.128", "255.255.255.192", "255.255.255.224", "255.255.255.240",
+    "255.255.255.248", "255.255.255.252", "255.255.255.254", "255.255.255.255",
+};
+
+} // namespace
+
+QString maskText(int maskBits) {
+    if (maskBits < 1 || maskBits > static_cast<int>(masksByBits.size()))
+        return noMaskFits;
+    return QString::fromLatin1(masksByBits[maskBits - 1]);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The text of the mask with `maskBits` one-bits after its first 16
+// (1 gives "255.255.128.0", 16 "255.255.255.255"); "-1" for any other count.
+QString maskText(int maskBits);
