@@ -92,6 +92,10 @@ QString anyText(Dice& dice, bool maskBox) {
     }
     if (maskBox)
         return QStringLiteral("255.255.%1.%2").arg(maskGroup(dice), maskGroup(dice));
+    // The rules' ranges turn at 2^i - 2 and 2^i - 1; fractions there reach
+    // two ranges at once.
+    if (dice.oneIn(3))
+        return QString::number((1 << (1 + dice.below(16))) - 1.5 + dice.below(2));
     QString number = QString::number(dice.below(dice.oneIn(2) ? 300 : 70000));
     if (dice.oneIn(4))
         number += QStringLiteral(".") + QString::number(dice.below(100));
@@ -276,8 +280,13 @@ QString Session::pasteText(Dice& dice) {
         return {};
     const QString pasted = anyText(dice, box->objectName() == QStringLiteral("txt_SubnetMask"));
     box->setFocus();
+    // People often select what a box holds and paste over it.
+    const bool over = dice.oneIn(2);
+    if (over)
+        box->selectAll();
     paste(box->objectName().toLatin1().constData(), pasted);
-    return QStringLiteral("paste ") + quoted(pasted) + QStringLiteral(" into ") + box->objectName();
+    return QStringLiteral("paste ") + quoted(pasted) +
+           (over ? QStringLiteral(" over ") : QStringLiteral(" into ")) + box->objectName();
 }
 
 QString Session::commitText(Dice& dice) {
