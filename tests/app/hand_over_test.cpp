@@ -17,15 +17,6 @@ protected:
         ASSERT_TRUE(messages.shown.isEmpty());
     }
 
-    QStringList rows() const {
-        QStringList texts;
-        auto* list = control<ListBox>("list_Range");
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
-        return texts;
-    }
-
-    QString caption(const char* label) const { return control<Label>(label)->caption(); }
     bool selected(const char* option) const { return control<OptionButton>(option)->value(); }
 };
 

@@ -181,16 +181,8 @@ private:
 
     const SharedState& state() const { return window.state(); }
     QString text(const char* box) const { return control<TextBox>(box)->text(); }
-    QString caption(const char* label) const { return control<Label>(label)->caption(); }
     bool enabled(const char* name) const { return control(name)->isEnabled(); }
     bool rangeViewShown() const { return control("frm_View")->isVisible(); }
-    QStringList rows() const {
-        QStringList texts;
-        auto* list = control<ListBox>("list_Range");
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
-        return texts;
-    }
 
     // One of the named controls a person can reach now, or nullptr.
     template <typename Control>

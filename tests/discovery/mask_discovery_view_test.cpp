@@ -21,7 +21,6 @@ const QString entryErrorText =
 class MaskDiscoveryViewTest : public WindowFixture {
 protected:
     TextBox* box(const char* name) const { return control<TextBox>(name); }
-    QString caption(const char* label) const { return control<Label>(label)->caption(); }
     bool enabled(const char* name) const { return control(name)->isEnabled(); }
 
     // The colour a box shows inside its frame, where an empty box draws no text.

@@ -19,13 +19,6 @@ protected:
         click("cmd_Discover");
     }
 
-    QStringList rows() const {
-        QStringList texts;
-        for (int i = 0; i < list()->count(); ++i)
-            texts.append(list()->item(i)->text());
-        return texts;
-    }
-
     // Picks a row with the mouse, as a person would.
     void pickRow(int k) {
         ListBox* rows = list();

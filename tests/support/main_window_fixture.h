@@ -3,6 +3,8 @@
 #include "about/platform_system_services.h"
 #include "app/main_window.h"
 #include "common/form_layout.h"
+#include "common/label.h"
+#include "common/list_box.h"
 #include "recording_message_box.h"
 
 #include <QAction>
@@ -56,6 +58,17 @@ protected:
         for (qsizetype left = control<QLineEdit>(box)->text().size(); left > 0; --left)
             press(box, Qt::Key_Backspace);
         type(box, text);
+    }
+
+    QString caption(const char* label) const { return control<Label>(label)->caption(); }
+
+    // The segment list's rows, top to bottom.
+    QStringList rows() const {
+        QStringList texts;
+        auto* list = control<ListBox>("list_Range");
+        for (int i = 0; i < list->count(); ++i)
+            texts.append(list->item(i)->text());
+        return texts;
     }
 
     void paste(const char* box, const QString& text) {
