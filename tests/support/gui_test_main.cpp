@@ -1,6 +1,7 @@
 // GoogleTest main for tests that drive real widgets: starts a QApplication on
-// the offscreen platform (or the one TARNWELL_TEST_PLATFORM names) and fails any test that leaves a modal dialog open,
-// closing it so the run goes on instead of hanging.
+// the offscreen platform (or the one TARNWELL_TEST_PLATFORM names) and fails
+// any test that leaves a modal dialog open, closing it so the run goes on
+// instead of hanging.
 
 #include "common/app_info.h"
 
