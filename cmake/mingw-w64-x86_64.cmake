@@ -1,6 +1,8 @@
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 toolchain (POSIX
-# threads). Everything is linked statically, so the executables need no DLLs
-# beside them, and they run under Wine when tested.
+# threads). Programs link the mingw runtime as DLLs, the same way the Qt DLLs
+# do, so the C++ runtime is shared across the DLL boundary; the install ships
+# those DLLs beside Tarnwell.exe. A Qt for Windows is found through
+# CMAKE_FIND_ROOT_PATH (scripts/windows-build passes it).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -9,13 +11,11 @@ set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${triplet}-windres)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # Debian keeps wine64 in Wine's own folder, off the PATH. Tests are listed and
 # run through it, so it is needed only when the tests run.

@@ -6,24 +6,47 @@
 
 namespace {
 
-// Narrow faces first, so that captions sized for the original face fit.
-const QStringList& classicFamilies() {
+const QString bundledFamily = QStringLiteral("Liberation Sans");
+
+// The faces taken from the system where it has them, narrow ones first, so
+// that captions sized for the original face fit.
+const QStringList& installedFamilies() {
+#if defined(Q_OS_WIN)
+    // Windows keeps MS Sans Serif only as a bitmap face, drawn at a few sizes
+    // alone; for every other size Windows itself substitutes the TrueType
+    // Microsoft Sans Serif, so that is the face to ask for. Any other face
+    // comes bundled: a Liberation Sans installed elsewhere may be the older
+    // 1.x, whose own hinting, which Windows' renderer and Wine's obey, wipes
+    // out the stem of "I" at dialog sizes.
+    static const QStringList families = {QStringLiteral("Microsoft Sans Serif")};
+#else
     static const QStringList families = {
         QStringLiteral("MS Sans Serif"),   QStringLiteral("Microsoft Sans Serif"),
         QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
         QStringLiteral("Nimbus Sans"),     QStringLiteral("Helvetica"),
     };
+#endif
+    return families;
+}
+
+const QStringList& classicFamilies() {
+    static const QStringList families = [] {
+        QStringList all = installedFamilies();
+        if (!all.contains(bundledFamily))
+            all.append(bundledFamily);
+        return all;
+    }();
     return families;
 }
 
 // Wider faces such as DejaVu Sans clip the captions, so a system without any
-// of the classic faces gets the bundled, metrically compatible Liberation
+// of the installed faces gets the bundled, metrically compatible Liberation
 // Sans. It is loaded only then: reading the faces costs start-up time.
 // Answers whether the bundled face was loaded.
 bool bundleFaceWhereNoneInstalled() {
     const QStringList installed = QFontDatabase::families();
     const bool anyInstalled =
-        std::any_of(classicFamilies().cbegin(), classicFamilies().cend(),
+        std::any_of(installedFamilies().cbegin(), installedFamilies().cend(),
                     [&installed](const QString& family) { return installed.contains(family); });
     if (anyInstalled)
         return false;

@@ -2,6 +2,7 @@
 
 #include <QFont>
 
-// The program's classic dialog font: MS Sans Serif where the system has it,
-// otherwise the closest sans-serif at the same point size.
+// The program's classic dialog font: MS Sans Serif where the system has it
+// (on Windows its TrueType twin, Microsoft Sans Serif), otherwise the closest
+// sans-serif at the same point size.
 QFont classicFont(qreal points = 8.25, bool bold = false);

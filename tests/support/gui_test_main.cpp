@@ -1,6 +1,7 @@
 // GoogleTest main for tests that drive real widgets: starts a QApplication on
-// the offscreen platform and fails any test that leaves a modal dialog open,
-// closing it so the run goes on instead of hanging.
+// the offscreen platform (or the one TARNWELL_TEST_PLATFORM names) and fails
+// any test that leaves a modal dialog open, closing it so the run goes on
+// instead of hanging.
 
 #include "common/app_info.h"
 
@@ -38,7 +39,9 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", qgetenv("TARNWELL_TEST_PLATFORM").isEmpty()
+                                   ? QByteArray("offscreen")
+                                   : qgetenv("TARNWELL_TEST_PLATFORM"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(applicationTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(applicationVersion));
