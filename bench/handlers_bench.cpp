@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules and the handlers at their heaviest: the whole mask discovery
 // sweep, and in the real window (offscreen) the longest segment listing and a
 // row click, each up to the repainted view.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About dialog on the offscreen platform, opened modally as the main
 // window opens it and driven from the keyboard.
 

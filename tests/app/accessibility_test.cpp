@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader is told: the names and descriptions of the controls
 // and which caption labels which input, read through Qt's accessibility layer.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How the window is drawn: captioned frames hold their options inside the
 // box, and no text is clipped by the room its control gives it. The same
 // checks run again in child processes with only DejaVu fonts offered and at

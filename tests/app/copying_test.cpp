@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copying results out: the result labels' menus, the list's copy key and its
 // menu, all read back from the clipboard.
 

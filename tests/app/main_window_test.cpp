@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as it opens: its controls where the design puts them, its
 // start state, its menus and the switch between its two views.
 

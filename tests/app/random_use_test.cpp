@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random use of the real window: long random sequences of what a person can
 // do, with the rules of both views checked after every step. A failure is
 // replayed on fresh windows to report the fewest steps that still break it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Mask Discovery view in the real window, driven from the keyboard and
 // the mouse as a person would.
 
