@@ -31,6 +31,29 @@ RangeInformationView::RangeInformationView(QWidget* window, SharedState& state,
     offerCopying(window);
 }
 
+// Selecting an unselected option runs its Click handler, so the reset runs
+// exactly once either way.
+void RangeInformationView::resetToClassB() {
+    if (rb_B2->value())
+        rb_B2_Click();
+    else
+        rb_B2->setValue(true);
+}
+
+// The class goes first: the option handlers empty the mask box.
+void RangeInformationView::listSegmentsOf(const NetworkClass& chosen, const QString& mask) {
+    rb_B2->setValue(&chosen == &classB);
+    rb_C2->setValue(&chosen == &classC);
+    lbl_Ext2->setCaption(QString::fromLatin1(chosen.network));
+    txt_SubnetMask->setText(mask);
+    clearAddresses();
+    cmd_Discover_Click();
+}
+
+void RangeInformationView::focusFirstInput() {
+    txt_SubnetMask->setFocus();
+}
+
 void RangeInformationView::offerCopying(const QWidget* window) {
     for (const char* caption : {"Label2", "Label3", "labelx"})
         segmentHeader_.append(controlNamed<Label>(window, caption)->caption());
@@ -58,9 +81,8 @@ void RangeInformationView::clearAddresses() {
 }
 
 void RangeInformationView::pickClass(const NetworkClass& chosen) {
-    state_.NetPattern = QString::fromLatin1(chosen.netPattern);
+    state_.select(chosen);
     lbl_Ext2->setCaption(QString::fromLatin1(chosen.network));
-    state_.IPClass = QString::fromLatin1(chosen.ipClass);
     clearAddresses();
     txt_SubnetMask->setText(QString()); // its Change handler empties the list
     clearAddresses();
