@@ -8,7 +8,7 @@
 
 #include "about/platform_system_services.h"
 #include "app/main_window.h"
-#include "common/form_layout.h"
+#include "common/control_table.h"
 #include "common/list_box.h"
 #include "common/text_box.h"
 #include "discovery/discover_mask.h"

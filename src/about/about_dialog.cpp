@@ -9,7 +9,7 @@
 #include "about/start_sys_info.h"
 #include "common/app_icon.h"
 #include "common/classic_font.h"
-#include "common/form_layout.h"
+#include "common/control_table.h"
 #include "common/label.h"
 #include "common/twips.h"
 #include "common/window_placement.h"

@@ -4,8 +4,8 @@
 
 #include "range_information_view.h"
 
+#include "common/control_table.h"
 #include "common/copy_menu.h"
-#include "common/form_layout.h"
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
@@ -85,7 +85,6 @@ void RangeInformationView::pickClass(const NetworkClass& chosen) {
     lbl_Ext2->setCaption(QString::fromLatin1(chosen.network));
     clearAddresses();
     txt_SubnetMask->setText(QString()); // its Change handler empties the list
-    clearAddresses();
 }
 
 void RangeInformationView::rb_B2_Click() {

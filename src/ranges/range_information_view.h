@@ -10,7 +10,7 @@
 #include "common/option_button.h"
 #include "common/shared_state.h"
 #include "common/text_box.h"
-#include "ranges/shown_texts.h"
+#include "ranges/refusal_and_range.h"
 
 #include <QObject>
 #include <QPushButton>

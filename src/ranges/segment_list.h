@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ranges/shown_texts.h"
+#include "ranges/refusal_and_range.h"
 
 #include <QString>
 #include <QStringList>

@@ -7,7 +7,7 @@
 
 #include "about/about_captions.h"
 #include "about/about_dialog.h"
-#include "common/form_layout.h"
+#include "common/control_table.h"
 #include "common/label.h"
 
 #include "qstring_printer.h"

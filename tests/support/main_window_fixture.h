@@ -6,7 +6,7 @@
 
 #include "about/platform_system_services.h"
 #include "app/main_window.h"
-#include "common/form_layout.h"
+#include "common/control_table.h"
 #include "common/label.h"
 #include "common/list_box.h"
 #include "recording_message_box.h"
