@@ -13,6 +13,7 @@
 #include "qstring_printer.h"
 #include "recording_message_box.h"
 #include "scripted_system_services.h"
+#include "table_rows.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -122,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CloseCase{"KeypadEnterOnOk", "cmdOK", Qt::Key_Enter, true},
                     CloseCase{"EnterOnSysInfoClicksIt", "cmdSysInfo", Qt::Key_Return, false},
                     CloseCase{"SpaceOnSysInfoClicksIt", "cmdSysInfo", Qt::Key_Space, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST_F(AboutDialogTest, TabMovesBetweenTheButtons) {
     open([](AboutDialog& dialog) {

@@ -6,6 +6,7 @@
 
 #include "about/portable_system_services.h"
 #include "scripted_system_services.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -180,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
                              {toolInFolder},
                              {},
                              true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(StartSysInfo, RepeatsBothLookupsOnEveryCall) {
     ScriptedSystemServices system;

@@ -9,6 +9,7 @@
 // TARNWELL_RANDOM_SEED and TARNWELL_RANDOM_STEPS replace the fixed seed and
 // step count, for a long run.
 
+#include "click_row.h"
 #include "common/label.h"
 #include "common/list_box.h"
 #include "common/option_button.h"
@@ -18,6 +19,7 @@
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
+#include "system_colours.h"
 
 #include <QInputMethodEvent>
 #include <QPushButton>
@@ -323,9 +325,7 @@ QString Session::clickRow(Dice& dice) {
     if (!list || list->count() == 0)
         return {};
     const int row = dice.below(list->count());
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
+    ::clickRow(list, row);
     return QStringLiteral("click row %1").arg(row);
 }
 
@@ -431,7 +431,7 @@ QString Session::brokenDiscoveryRule(const Before& was) const {
         if (enabled(name) == partnerHeld)
             return QString::fromLatin1(name) + QStringLiteral(" is not locked exactly while the "
                                                               "other box holds text");
-        if (control<TextBox>(name)->backColor() != (partnerHeld ? 0x8000000Bu : 0x80000005u))
+        if (control<TextBox>(name)->backColor() != (partnerHeld ? lockedColour : openColour))
             return QString::fromLatin1(name) + QStringLiteral(" has the wrong colour");
     }
     if (enabled("cmd_Calc") != (!subnets.isEmpty() || !hosts.isEmpty()))

@@ -10,6 +10,7 @@
 #include "common/option_button.h"
 #include "common/text_box.h"
 
+#include "click_row.h"
 #include "qstring_printer.h"
 
 #include <QApplication>
@@ -194,8 +195,7 @@ TEST(ListBox, PicksRowsChosenByMouseOrKeyboardButNotOnClear) {
     QApplication::setActiveWindow(&list);
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Down);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(2)).center());
+    clickRow(&list, 2);
     QTest::keyClick(&list, Qt::Key_Up);
     EXPECT_EQ(picked, (QList<int>{0, 2, 1}));
 

@@ -10,13 +10,11 @@
 #include "common/text_box.h"
 #include "main_window_fixture.h"
 #include "qstring_printer.h"
+#include "system_colours.h"
 
 #include <QInputMethodEvent>
 
 namespace {
-
-constexpr quint32 openColour = 0x80000005;
-constexpr quint32 lockedColour = 0x8000000B;
 
 const QString entryErrorText =
     QStringLiteral("You have entered a value which is invalid and does not fall into an accepted "

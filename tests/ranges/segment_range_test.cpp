@@ -6,6 +6,7 @@
 #include "ranges/segment_range.h"
 
 #include "qstring_printer.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -76,8 +77,7 @@ const RangeCase rangeCases[] = {
     {"C_LongerPattern", 1, u"A.BB.C.64", u"A.BB.C.128", u"255.255.255.192", u"C", u"A.BB.C",
      u"A.BB.C.65", u"A.BB.C.126"},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, SegmentRangeTable, testing::ValuesIn(rangeCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, SegmentRangeTable, testing::ValuesIn(rangeCases), rowName);
 
 TEST(SegmentRange, OtherClassGivesNothing) {
     EXPECT_FALSE(
