@@ -4,8 +4,8 @@
 
 #include "mask_discovery_view.h"
 
-#include "common/copy_menu.h"
 #include "common/control_table.h"
+#include "common/copy_menu.h"
 #include "common/number_text.h"
 #include "common/system_colour.h"
 #include "discover_mask.h"
