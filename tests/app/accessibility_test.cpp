@@ -65,7 +65,7 @@ TEST_F(AccessibilityTest, ControlsCarryTheirNamesAndDescriptions) {
     for (const Told& row : told)
         expectTold(control(row.control), row);
 
-    AboutDialog about(messages, *system, &window);
+    AboutDialog about(messages, system, &window);
     const Told aboutTold[] = {
         {"lblTitle", nullptr, "Application title"},
         {"lblVersion", nullptr, "Application version"},

@@ -159,7 +159,7 @@ TEST_F(AppearanceTest, NoTextIsClipped) {
     ASSERT_FALSE(control<QLabel>("lbl_Start")->text().isEmpty());
     EXPECT_EQ(clippedTexts(&window), QStringList());
 
-    AboutDialog about(messages, *system, &window);
+    AboutDialog about(messages, system, &window);
     EXPECT_EQ(clippedTexts(&about), QStringList());
 }
 
