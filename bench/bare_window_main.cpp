@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for start-up: a bare QMainWindow with the main window's size
 // and menu bar, shown centred, and nothing in it.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into a start-up probe: when the first frame has been painted, prints
 // the monotonic clock in nanoseconds and ends the program. The clock is the
 // one the starting process read just before it started this one.

@@ -1,10 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules and the handlers at their heaviest: the whole mask discovery
 // sweep, and in the real window (offscreen) the longest segment listing and a
 // row click, each up to the repainted view.
 
 #include "about/platform_system_services.h"
 #include "app/main_window.h"
-#include "common/form_layout.h"
+#include "common/control_table.h"
 #include "common/list_box.h"
 #include "common/text_box.h"
 #include "discovery/discover_mask.h"

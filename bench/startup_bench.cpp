@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the Tarnwell window and the bare window as fresh processes, turn
 // about, and prints the time from start to the first painted frame and the
 // peak resident memory of each, with Tarnwell's ratio to the bare window.

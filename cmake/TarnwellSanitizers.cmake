@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tarnwell developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds every target with AddressSanitizer, UndefinedBehaviorSanitizer and
 # LeakSanitizer; the first report ends the program, so a test that triggers
 # one fails. TARNWELL_TEST_ENVIRONMENT carries the options the tests run with.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tarnwell developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 include(GoogleTest)
 
 # GoogleTest comes from the system; a cross build compiles it from the sources
@@ -30,7 +34,34 @@ function(tarnwell_add_test name)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
-    gtest_discover_tests(${name}
-        DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;${TARNWELL_TEST_ENVIRONMENT}")
+    tarnwell_discover_tests(${name})
+endfunction()
+
+# tarnwell_discover_tests(<target> [FILTER <gtest filter>] [SUFFIX <suffix>]
+#                         [ENVIRONMENT <NAME=value>...])
+# Lists a test program's tests when they run, each with the environment every
+# test gets plus the variables given. gtest_discover_tests hands PROPERTIES on
+# as a flat list, which splits a list value such as ENVIRONMENT into property
+# names; so the environment is set by a file of our own that CTest reads once
+# the tests are listed.
+function(tarnwell_discover_tests target)
+    cmake_parse_arguments(ARG "" "FILTER;SUFFIX" "ENVIRONMENT" ${ARGN})
+    string(MAKE_C_IDENTIFIER "${target}${ARG_SUFFIX}" id)
+    set(options TEST_LIST ${id}_tests)
+    if(ARG_FILTER)
+        list(APPEND options TEST_FILTER ${ARG_FILTER})
+    endif()
+    if(ARG_SUFFIX)
+        list(APPEND options TEST_SUFFIX ${ARG_SUFFIX})
+    endif()
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST ${options})
+
+    set(environment QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 ${TARNWELL_TEST_ENVIRONMENT}
+        ${ARG_ENVIRONMENT})
+    set(file ${CMAKE_CURRENT_BINARY_DIR}/${id}_environment.cmake)
+    file(WRITE ${file}
+        "if(${id}_tests)\n"
+        "    set_tests_properties(\${${id}_tests} PROPERTIES ENVIRONMENT [==[${environment}]==])\n"
+        "endif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${file})
 endfunction()

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tarnwell developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 toolchain (POSIX
 # threads). Programs link the mingw runtime as DLLs, the same way the Qt DLLs
 # do, so the C++ runtime is shared across the DLL boundary; the install ships

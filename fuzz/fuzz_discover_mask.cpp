@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // DiscoverMask over any class and any two texts. Input: the class, the
 // subnets text and the nodes text, one per line.
 

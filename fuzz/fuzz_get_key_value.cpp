@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GetKeyValue over the scripted registry with any value type, size and bytes.
 // Input bytes: a flags byte (bit 0: the key exists, bit 1: the value exists,
 // bits 2 to 4: the size the service reports), four bytes of value type

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // checkMask over any class and any text. Input: the class on the first line,
 // the mask text (which may hold line feeds) after it.
 

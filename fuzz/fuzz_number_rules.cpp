@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // readDecimal, leadingNumber and numberText. Input: any text; its first
 // eight bytes are also read as a double for numberText.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // listSegments over accepted masks. Input: the class on the first line, the
 // mask text after it; texts the mask check refuses are passed over.
 

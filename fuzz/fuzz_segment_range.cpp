@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // segmentRange over rows the listing produced and over arbitrary rows.
 // Input: the class, the mask and a row number, one per line; a row text and
 // the text of the row above, on further lines, make the rows arbitrary.

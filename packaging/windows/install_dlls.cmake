@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tarnwell developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs beside Tarnwell.exe every DLL that it and its plugins import,
 # directly or through another DLL, as objdump reads the imports. Each is
 # looked up, ignoring case as Windows does, in the folders given. A DLL found

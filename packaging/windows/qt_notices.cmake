@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tarnwell developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Qt's third-party notices, as its sources list them in qt_attribution.json
 # files, for the parts inside the DLLs Tarnwell ships (Core, Gui, Widgets,
 # the windows platform plugin). Left out, because this Qt does not contain

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tarnwell developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Writes what the setup program puts in place and what its uninstaller takes
 # away, from the staged install: each file by name, so that uninstalling
 # removes exactly what was installed and nothing a user added.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "about/about_dialog.h"
 
 #include "about/about_captions.h"
@@ -5,7 +9,7 @@
 #include "about/start_sys_info.h"
 #include "common/app_icon.h"
 #include "common/classic_font.h"
-#include "common/form_layout.h"
+#include "common/control_table.h"
 #include "common/label.h"
 #include "common/twips.h"
 #include "common/window_placement.h"

@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "about/about_layout.h"
 
-#include "common/form_layout.h"
+#include "common/control_table.h"
 #include "common/line_control.h"
 #include "common/twips.h"
 
@@ -9,6 +13,8 @@
 #include <array>
 
 namespace {
+
+using namespace trait;
 
 using enum ControlKind;
 
@@ -33,33 +39,33 @@ constexpr const char* address = "updates@tarnwell.example";
 // lblTitle and lblVersion get their captions at load.
 // clang-format off
 constexpr std::array controls{
-//  name              kind           container caption            left   top  width height tab  traits
-    ControlSpec{"cmdOK",          CommandButton, window, "OK",               4245, 3225, 1260, 345, 0},
-    ControlSpec{"cmdSysInfo",     CommandButton, window, "&System Info...",  4260, 3675, 1245, 345, 2},
-    ControlSpec{"Label1",         Label,         window, invitation,          240, 2160, 5295, 855, 8, wraps},
-    ControlSpec{"Label2",         Label,         window, address,             240, 3840, 1995, 195, 7, autoSize | bold},
-    ControlSpec{"lblDescription", Label,         window, description,        1080, 1080, 3885, 930, 3, wraps},
-    ControlSpec{"lblTitle",       Label,         window, "",                 1050,  240, 3885, 480, 5, bold, 13.5},
-    ControlSpec{"lblVersion",     Label,         window, "Version ",         1080,  780, 3885, 225, 6},
-    ControlSpec{"lblDisclaimer",  Label,         window, disclaimer,          255, 3225, 3870, 585, 4, wraps},
+//  name              kind           container caption            left   top  width height tab  traits  points
+    ControlRow{"cmdOK",          CommandButton, window, "OK",               4245, 3225, 1260, 345, 0},
+    ControlRow{"cmdSysInfo",     CommandButton, window, "&System Info...",  4260, 3675, 1245, 345, 2},
+    ControlRow{"Label1",         Label,         window, invitation,          240, 2160, 5295, 855, 8, wraps},
+    ControlRow{"Label2",         Label,         window, address,             240, 3840, 1995, 195, 7, autoSize | bold},
+    ControlRow{"lblDescription", Label,         window, description,        1080, 1080, 3885, 930, 3, wraps},
+    ControlRow{"lblTitle",       Label,         window, "",                 1050,  240, 3885, 480, 5, bold, 13.5},
+    ControlRow{"lblVersion",     Label,         window, "Version ",         1080,  780, 3885, 225, 6},
+    ControlRow{"lblDisclaimer",  Label,         window, disclaimer,          255, 3225, 3870, 585, 4, wraps},
 };
 // clang-format on
 
-struct ColourSpec {
+struct ColourRow {
     const char* control;
     QRgb colour;
 };
 
 constexpr std::array colours{
-    ColourSpec{"Label2", qRgb(0, 0, 255)},
-    ColourSpec{"lblDescription", qRgb(0, 0, 0)},
-    ColourSpec{"lblTitle", qRgb(0, 0, 0)},
-    ColourSpec{"lblDisclaimer", qRgb(0, 0, 0)},
+    ColourRow{"Label2", qRgb(0, 0, 255)},
+    ColourRow{"lblDescription", qRgb(0, 0, 0)},
+    ColourRow{"lblTitle", qRgb(0, 0, 0)},
+    ColourRow{"lblDisclaimer", qRgb(0, 0, 0)},
 };
 
 // Each separator is a grey line of one pixel over a white one of two, which
 // shows as a groove: grey above, white below.
-struct LineSpec {
+struct LineRow {
     int index; // in the control array Line1
     int x1;
     int x2;
@@ -73,10 +79,10 @@ constexpr QRgb white = qRgb(255, 255, 255);
 
 // White lines first, so that the grey ones lie on top.
 constexpr std::array lines{
-    LineSpec{0, 120, 5669, 2040, white, 2},
-    LineSpec{3, 120, 5669, 3120, white, 2},
-    LineSpec{2, 120, 5684, 3120, grey, 1},
-    LineSpec{1, 120, 5684, 2040, grey, 1},
+    LineRow{0, 120, 5669, 2040, white, 2},
+    LineRow{3, 120, 5669, 3120, white, 2},
+    LineRow{2, 120, 5684, 3120, grey, 1},
+    LineRow{1, 120, 5684, 2040, grey, 1},
 };
 
 void buildPicture(QWidget* client) {
@@ -88,7 +94,7 @@ void buildPicture(QWidget* client) {
 }
 
 void buildLines(QWidget* client) {
-    for (const LineSpec& drawn : lines) {
+    for (const LineRow& drawn : lines) {
         auto* line = new LineControl(QColor(drawn.colour), drawn.penWidth, client);
         line->setObjectName(QStringLiteral("Line1"));
         line->setProperty("index", drawn.index);
@@ -98,7 +104,7 @@ void buildLines(QWidget* client) {
 }
 
 void colourLabels(QWidget* client) {
-    for (const ColourSpec& coloured : colours) {
+    for (const ColourRow& coloured : colours) {
         auto* label = controlNamed<QWidget>(client, coloured.control);
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, QColor(coloured.colour));

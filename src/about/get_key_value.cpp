@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "about/get_key_value.h"
 
 #include "about/scoped_registry_key.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "about/platform_system_services.h"
 #include "common/app_info.h"
 #include "common/message_box.h"

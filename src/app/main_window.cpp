@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "main_window.h"
 
 #include "about/about_dialog.h"
@@ -55,7 +59,7 @@ MainWindow::MainWindow(MessageBoxService& messages, SystemServices& system, QWid
 
     discovery_ = std::make_unique<MaskDiscoveryView>(client, state_, messages_);
     ranges_ = std::make_unique<RangeInformationView>(client, state_, messages_);
-    connect(discovery_->cmd_View, &QPushButton::clicked, this, &MainWindow::cmd_View_Click);
+    connect(discovery_.get(), &MaskDiscoveryView::viewSubnets, this, &MainWindow::cmd_View_Click);
     describeForAccessibility();
     buildMenus();
 
@@ -89,9 +93,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::Form_Load() {
     setRangeViewShown(false);
-    state_.NetPattern = QString::fromLatin1(classB.netPattern);
-    discovery_->lbl_ClassExt->setCaption(QString::fromLatin1(classB.network));
-    state_.IPClass = QString::fromLatin1(classB.ipClass);
+    discovery_->showClass(classB);
 }
 
 void MainWindow::menu_FileExit_Click() {
@@ -104,20 +106,13 @@ void MainWindow::menu_ViewSMD_Click() {
     setWindowTitle(maskDiscoveryTitle);
     // The Range Information view may have changed the shared class; this view
     // works with the class its own options show.
-    const NetworkClass& shown = discovery_->rb_C->value() ? classC : classB;
-    state_.IPClass = QString::fromLatin1(shown.ipClass);
-    state_.NetPattern = QString::fromLatin1(shown.netPattern);
+    state_.select(discovery_->shownClass());
 }
 
 void MainWindow::menu_ViewRI_Click() {
     setRangeViewShown(true);
     setWindowTitle(rangeInformationTitle);
-    // The view is reset to class B, and its option shows it: selecting an
-    // unselected option runs its Click handler, so it runs exactly once.
-    if (ranges_->rb_B2->value())
-        ranges_->rb_B2_Click();
-    else
-        ranges_->rb_B2->setValue(true);
+    ranges_->resetToClassB();
 }
 
 // Each opening loads the dialog afresh; it is modal and owned by this window.
@@ -126,33 +121,23 @@ void MainWindow::menu_HelpAbout_Click() {
     about.exec();
 }
 
-// Carries a discovered mask and its class over and lists its segments. The
-// class goes first: the option handlers empty the mask box.
+// Carries a discovered mask and its class over and lists its segments.
 void MainWindow::cmd_View_Click() {
-    if (discovery_->lbl_MaskAnswer->caption().isEmpty())
+    if (discovery_->mask().isEmpty())
         return;
     setRangeViewShown(true);
     setWindowTitle(rangeDiscoveryTitle);
-    ranges_->rb_B2->setValue(discovery_->rb_B->value());
-    ranges_->rb_C2->setValue(discovery_->rb_C->value());
-    ranges_->lbl_Ext2->setCaption(discovery_->lbl_ClassExt->caption());
-    ranges_->txt_SubnetMask->setText(discovery_->lbl_MaskAnswer->caption());
-    ranges_->lbl_Ext2->setCaption(discovery_->lbl_ClassExt->caption());
-    ranges_->lbl_Start->setCaption(QString());
-    ranges_->lbl_End->setCaption(QString());
-    ranges_->cmd_Discover_Click();
+    ranges_->listSegmentsOf(discovery_->shownClass(), discovery_->mask());
 }
 
 // The shown view takes the keyboard: its first input gets the focus, and the
 // covered controls leave the tab chain.
 void MainWindow::setRangeViewShown(bool shown) {
     frm_View_->setVisible(shown);
-    if (shown) {
-        ranges_->txt_SubnetMask->setFocus();
-    } else {
-        TextBox* firstInput = discovery_->txt_Subnets;
-        (firstInput->isEnabled() ? firstInput : discovery_->txt_hosts)->setFocus();
-    }
+    if (shown)
+        ranges_->focusFirstInput();
+    else
+        discovery_->focusFirstInput();
     maskDiscoveryArea_->setVisible(!shown);
 }
 

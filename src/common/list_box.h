@@ -1,9 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QListWidget>
 
 // A single-selection, unsorted list. picked() - the Click event - is emitted
-// when a row becomes selected by mouse or keyboard. The copy key copies the
+// whenever a row becomes selected: by mouse, by keyboard, or by the program
+// through setCurrentRow(). The copy key copies the
 // selected row's text; the context menu, asked for by the pointer, the Menu
 // key or Shift+F10, first selects the row it is opened on, as a click would.
 class ListBox : public QListWidget {

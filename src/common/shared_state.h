@@ -1,15 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QString>
-
-// The network class chosen last, in whichever view, and the placeholder
-// prefix every segment and address is written on. The main window owns the
-// one instance and hands it to the views; the rules take the values as
-// arguments instead.
-struct SharedState {
-    QString IPClass;    // "B" or "C"; empty until the window has loaded
-    QString NetPattern; // "X.Y" or "X.Y.Z"; empty until the window has loaded
-};
 
 // The texts that go with each class: its letter, its placeholder prefix and
 // the placeholder network shown beside the class options.
@@ -21,3 +16,18 @@ struct NetworkClass {
 
 inline constexpr NetworkClass classB{"B", "X.Y", "X.Y.0.0"};
 inline constexpr NetworkClass classC{"C", "X.Y.Z", "X.Y.Z.0"};
+
+// The network class chosen last, in whichever view, and the placeholder
+// prefix every segment and address is written on. The main window owns the
+// one instance and hands it to the views; the rules take the values as
+// arguments instead.
+struct SharedState {
+    QString IPClass;    // "B" or "C"; empty until the window has loaded
+    QString NetPattern; // "X.Y" or "X.Y.Z"; empty until the window has loaded
+
+    // The only writer of both: they always name the same class.
+    void select(const NetworkClass& chosen) {
+        IPClass = QString::fromLatin1(chosen.ipClass);
+        NetPattern = QString::fromLatin1(chosen.netPattern);
+    }
+};

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "mask_discovery_view.h"
 
+#include "common/control_table.h"
 #include "common/copy_menu.h"
-#include "common/form_layout.h"
 #include "common/number_text.h"
 #include "common/system_colour.h"
 #include "discover_mask.h"
@@ -36,6 +40,7 @@ MaskDiscoveryView::MaskDiscoveryView(QWidget* window, SharedState& state,
       rb_B(controlNamed<OptionButton>(window, "rb_B")),
       rb_C(controlNamed<OptionButton>(window, "rb_C")), state_(state), messages_(messages) {
     connect(cmd_Calc, &QPushButton::clicked, this, &MaskDiscoveryView::cmd_Calc_Click);
+    connect(cmd_View, &QPushButton::clicked, this, &MaskDiscoveryView::viewSubnets);
     connect(txt_Subnets, &TextBox::changed, this, &MaskDiscoveryView::txt_Subnets_Change);
     connect(txt_hosts, &TextBox::changed, this, &MaskDiscoveryView::txt_hosts_Change);
     txt_Subnets->setKeyPressHandler([this](int& KeyAscii) { txt_Subnets_KeyPress(KeyAscii); });
@@ -45,6 +50,23 @@ MaskDiscoveryView::MaskDiscoveryView(QWidget* window, SharedState& state,
     connect(rb_C, &OptionButton::picked, this, &MaskDiscoveryView::rb_C_Click);
     offerCopyMenu(lbl_MaskAnswer);
     offerCopyMenu(lbl_Discovery);
+}
+
+void MaskDiscoveryView::showClass(const NetworkClass& chosen) {
+    state_.select(chosen);
+    lbl_ClassExt->setCaption(QString::fromLatin1(chosen.network));
+}
+
+const NetworkClass& MaskDiscoveryView::shownClass() const {
+    return rb_C->value() ? classC : classB;
+}
+
+QString MaskDiscoveryView::mask() const {
+    return lbl_MaskAnswer->caption();
+}
+
+void MaskDiscoveryView::focusFirstInput() {
+    (txt_Subnets->isEnabled() ? txt_Subnets : txt_hosts)->setFocus();
 }
 
 void MaskDiscoveryView::CheckCalcEnabled() {
@@ -114,9 +136,7 @@ void MaskDiscoveryView::cmd_Calc_Click() {
 }
 
 void MaskDiscoveryView::pickClass(const NetworkClass& chosen) {
-    state_.NetPattern = QString::fromLatin1(chosen.netPattern);
-    lbl_ClassExt->setCaption(QString::fromLatin1(chosen.network));
-    state_.IPClass = QString::fromLatin1(chosen.ipClass);
+    showClass(chosen);
     CheckCalcEnabled();
     ClearResults();
     ClearInputs();

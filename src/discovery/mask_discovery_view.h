@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "common/label.h"
@@ -15,19 +19,24 @@
 // controls' events; every change of an input blanks the results, so what is
 // shown always belongs to the current inputs.
 class MaskDiscoveryView : public QObject {
+    Q_OBJECT
+
 public:
     // Takes the view's controls from the built window.
     MaskDiscoveryView(QWidget* window, SharedState& state, MessageBoxService& messages);
 
-    TextBox* const txt_Subnets;
-    TextBox* const txt_hosts;
-    QPushButton* const cmd_Calc;
-    QPushButton* const cmd_View;
-    Label* const lbl_MaskAnswer;
-    Label* const lbl_Discovery;
-    Label* const lbl_ClassExt;
-    OptionButton* const rb_B;
-    OptionButton* const rb_C;
+    // Shares the class and shows its network; the options are left as they are.
+    void showClass(const NetworkClass& chosen);
+    // The class the options show, whichever class is shared now.
+    const NetworkClass& shownClass() const;
+    // The mask found last, empty while the inputs have none.
+    QString mask() const;
+    // The first input that takes keys: the nodes box while the subnets box is locked.
+    void focusFirstInput();
+
+signals:
+    // View Subnets was clicked.
+    void viewSubnets();
 
 private:
     void cmd_Calc_Click();
@@ -47,6 +56,15 @@ private:
     static void lockPartner(const TextBox* edited, TextBox* partner);
     static void filterDigits(int& KeyAscii);
 
+    TextBox* const txt_Subnets;
+    TextBox* const txt_hosts;
+    QPushButton* const cmd_Calc;
+    QPushButton* const cmd_View;
+    Label* const lbl_MaskAnswer;
+    Label* const lbl_Discovery;
+    Label* const lbl_ClassExt;
+    OptionButton* const rb_B;
+    OptionButton* const rb_C;
     SharedState& state_;
     MessageBoxService& messages_;
 };

@@ -1,7 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "range_information_view.h"
 
+#include "common/control_table.h"
 #include "common/copy_menu.h"
-#include "common/form_layout.h"
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
@@ -25,6 +29,29 @@ RangeInformationView::RangeInformationView(QWidget* window, SharedState& state,
     connect(cmd_Discover, &QPushButton::clicked, this, &RangeInformationView::cmd_Discover_Click);
     connect(list_Range, &ListBox::picked, this, &RangeInformationView::list_Range_Click);
     offerCopying(window);
+}
+
+// Selecting an unselected option runs its Click handler, so the reset runs
+// exactly once either way.
+void RangeInformationView::resetToClassB() {
+    if (rb_B2->value())
+        rb_B2_Click();
+    else
+        rb_B2->setValue(true);
+}
+
+// The class goes first: the option handlers empty the mask box.
+void RangeInformationView::listSegmentsOf(const NetworkClass& chosen, const QString& mask) {
+    rb_B2->setValue(&chosen == &classB);
+    rb_C2->setValue(&chosen == &classC);
+    lbl_Ext2->setCaption(QString::fromLatin1(chosen.network));
+    txt_SubnetMask->setText(mask);
+    clearAddresses();
+    cmd_Discover_Click();
+}
+
+void RangeInformationView::focusFirstInput() {
+    txt_SubnetMask->setFocus();
 }
 
 void RangeInformationView::offerCopying(const QWidget* window) {
@@ -54,12 +81,10 @@ void RangeInformationView::clearAddresses() {
 }
 
 void RangeInformationView::pickClass(const NetworkClass& chosen) {
-    state_.NetPattern = QString::fromLatin1(chosen.netPattern);
+    state_.select(chosen);
     lbl_Ext2->setCaption(QString::fromLatin1(chosen.network));
-    state_.IPClass = QString::fromLatin1(chosen.ipClass);
     clearAddresses();
     txt_SubnetMask->setText(QString()); // its Change handler empties the list
-    clearAddresses();
 }
 
 void RangeInformationView::rb_B2_Click() {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include "common/label.h"
@@ -6,7 +10,7 @@
 #include "common/option_button.h"
 #include "common/shared_state.h"
 #include "common/text_box.h"
-#include "ranges/shown_texts.h"
+#include "ranges/refusal_and_range.h"
 
 #include <QObject>
 #include <QPushButton>
@@ -23,21 +27,15 @@ public:
     // Takes the view's controls from the built window.
     RangeInformationView(QWidget* window, SharedState& state, MessageBoxService& messages);
 
-    // Resets the view to class B; the View menu runs it too.
-    void rb_B2_Click();
-    // Checks the mask and lists its segments; the hand-over runs it too.
-    void cmd_Discover_Click();
-
-    OptionButton* const rb_B2;
-    OptionButton* const rb_C2;
-    TextBox* const txt_SubnetMask;
-    QPushButton* const cmd_Discover;
-    ListBox* const list_Range;
-    Label* const lbl_Start;
-    Label* const lbl_End;
-    Label* const lbl_Ext2;
+    // The View menu's reset: class B, with its option selected, and nothing else.
+    void resetToClassB();
+    // The hand-over: selects the class, puts the mask and lists its segments.
+    void listSegmentsOf(const NetworkClass& chosen, const QString& mask);
+    void focusFirstInput();
 
 private:
+    void rb_B2_Click();
+    void cmd_Discover_Click();
     void rb_C2_Click();
     void txt_SubnetMask_Change();
     void list_Range_Click();
@@ -49,6 +47,14 @@ private:
     void offerCopying(const QWidget* window);
     QString allSegmentsText() const;
 
+    OptionButton* const rb_B2;
+    OptionButton* const rb_C2;
+    TextBox* const txt_SubnetMask;
+    QPushButton* const cmd_Discover;
+    ListBox* const list_Range;
+    Label* const lbl_Start;
+    Label* const lbl_End;
+    Label* const lbl_Ext2;
     QStringList segmentHeader_; // the captions above the list and the addresses
     SharedState& state_;
     MessageBoxService& messages_;

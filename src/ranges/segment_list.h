@@ -1,6 +1,10 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
-#include "ranges/shown_texts.h"
+#include "ranges/refusal_and_range.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,14 +1,19 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About dialog on the offscreen platform, opened modally as the main
 // window opens it and driven from the keyboard.
 
 #include "about/about_captions.h"
 #include "about/about_dialog.h"
-#include "common/form_layout.h"
+#include "common/control_table.h"
 #include "common/label.h"
 
 #include "qstring_printer.h"
 #include "recording_message_box.h"
 #include "scripted_system_services.h"
+#include "table_rows.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -118,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CloseCase{"KeypadEnterOnOk", "cmdOK", Qt::Key_Enter, true},
                     CloseCase{"EnterOnSysInfoClicksIt", "cmdSysInfo", Qt::Key_Return, false},
                     CloseCase{"SpaceOnSysInfoClicksIt", "cmdSysInfo", Qt::Key_Space, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST_F(AboutDialogTest, TabMovesBetweenTheButtons) {
     open([](AboutDialog& dialog) {

@@ -1,6 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "about/get_key_value.h"
 
 #include "scripted_system_services.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"ExpandStringLeavesTextAlone", registry::expandStringType, "%WINDIR%\0"s,
                   "before"},
         ValueCase{"MultiStringLeavesTextAlone", registry::multiStringType, "a\0b\0\0"s, "before"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 struct MissingCase {
     const char* name;
@@ -93,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
     Absent, GetKeyValueMisses,
     testing::Values(MissingCase{"NoKey", false, ""}, MissingCase{"NoValue", true, ""},
                     MissingCase{"OneByteTooLong", true, std::string(valueBufferSize, 'p') + '\0'}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(GetKeyValue, ZeroSizeValueRaisesAndStillClosesTheKey) {
     ScriptedSystemServices system;

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "about/start_sys_info.h"
 
 #include "about/portable_system_services.h"
 #include "scripted_system_services.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -176,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
                              {toolInFolder},
                              {},
                              true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST(StartSysInfo, RepeatsBothLookupsOnEveryCall) {
     ScriptedSystemServices system;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stands in for the System Information tool in the Windows tests: it leaves a
 // note beside itself of how it was started (its command line and its show
 // command), then ends at once. The note appears whole, by a rename, so a test

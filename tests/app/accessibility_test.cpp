@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a screen reader is told: the names and descriptions of the controls
 // and which caption labels which input, read through Qt's accessibility layer.
 
@@ -61,7 +65,7 @@ TEST_F(AccessibilityTest, ControlsCarryTheirNamesAndDescriptions) {
     for (const Told& row : told)
         expectTold(control(row.control), row);
 
-    AboutDialog about(messages, *system, &window);
+    AboutDialog about(messages, system, &window);
     const Told aboutTold[] = {
         {"lblTitle", nullptr, "Application title"},
         {"lblVersion", nullptr, "Application version"},

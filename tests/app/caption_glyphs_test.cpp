@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every letter of every caption leaves ink on the screen. A face that the
 // platform picks but cannot draw at the caption's size shows up as a gap in
 // a word ("View Range nformation"), which neither the texts nor the font
@@ -80,7 +84,7 @@ TEST_F(CaptionGlyphsTest, EveryLetterOfEveryCaptionIsDrawn) {
     ASSERT_GT(captions.size(), 20);
     EXPECT_EQ(undrawnLetters(captions), QStringList());
 
-    AboutDialog about(messages, *system, &window);
+    AboutDialog about(messages, system, &window);
     EXPECT_EQ(undrawnLetters(captionsUnder(&about)), QStringList());
 }
 

@@ -1,6 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Copying results out: the result labels' menus, the list's copy key and its
 // menu, all read back from the clipboard.
 
+#include "click_row.h"
 #include "common/copy_menu.h"
 #include "main_window_fixture.h"
 #include "qstring_printer.h"
@@ -88,8 +93,7 @@ TEST_F(CopyingTest, ResultLabelsCopyTheirTextAndTakeNoFocus) {
         SCOPED_TRACE(result.label);
         if (qstrcmp(result.label, "lbl_Start") == 0) {
             click("cmd_View");
-            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
-                              list()->visualItemRect(list()->item(0)).center());
+            clickRow(list(), 0);
             focused = QApplication::focusWidget();
         }
         EXPECT_TRUE(copiedFromLabel(result.label));

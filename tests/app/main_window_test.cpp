@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as it opens: its controls where the design puts them, its
 // start state, its menus and the switch between its two views.
 
 #include "common/classic_font.h"
+#include "common/twips.h"
 #include "main_window_fixture.h"
 #include "qstring_printer.h"
 
@@ -22,10 +27,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-int pixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
-}
 
 struct Placed {
     const char* name;
@@ -123,8 +124,7 @@ TEST_F(MainWindowTest, ControlsSitInTheirContainersAsDesigned) {
         auto* placed = control(row.name);
         EXPECT_TRUE(placed->inherits(row.kind));
         EXPECT_EQ(captionOf(placed), QString::fromUtf8(row.caption));
-        const QRect expected(pixels(row.left), pixels(row.top), pixels(row.width),
-                             pixels(row.height));
+        const QRect expected(twips(row.left), twips(row.top), twips(row.width), twips(row.height));
         const QRect actual = row.container
                                  ? placed->geometry()
                                  : QRect(placed->mapTo(client(), QPoint()), placed->size());
@@ -143,12 +143,12 @@ TEST_F(MainWindowTest, ControlsSitInTheirContainersAsDesigned) {
     // "or" fits its box to its text; only where it starts is given.
     auto* orLabel = control<QLabel>("lbl_info2");
     EXPECT_EQ(orLabel->text(), QStringLiteral("or"));
-    EXPECT_EQ(orLabel->mapTo(client(), QPoint()), QPoint(pixels(2040), pixels(480)));
+    EXPECT_EQ(orLabel->mapTo(client(), QPoint()), QPoint(twips(2040), twips(480)));
 
     // Line1 runs from (1680, 720) to (4560, 720) inside frm_View.
     auto* line = control("Line1");
     EXPECT_EQ(line->parentWidget(), control("frm_View"));
-    EXPECT_EQ(line->geometry(), QRect(pixels(1680), pixels(720), pixels(4560 - 1680), 1));
+    EXPECT_EQ(line->geometry(), QRect(twips(1680), twips(720), twips(4560 - 1680), 1));
 }
 
 // Whatever has no font of its own, the menu bar included, takes the window's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random use of the real window: long random sequences of what a person can
 // do, with the rules of both views checked after every step. A failure is
 // replayed on fresh windows to report the fewest steps that still break it.
@@ -5,20 +9,25 @@
 // TARNWELL_RANDOM_SEED and TARNWELL_RANDOM_STEPS replace the fixed seed and
 // step count, for a long run.
 
+#include "click_row.h"
 #include "common/label.h"
 #include "common/list_box.h"
 #include "common/option_button.h"
 #include "common/text_box.h"
 #include "discovery/discover_mask.h"
-#include "main_window_fixture.h"
+#include "mask_discovery_invariants.h"
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
+#include "window_driver.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QPushButton>
-#include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 #include <iostream>
 #include <random>
 #include <sstream>
@@ -126,13 +135,13 @@ struct Outcome {
     qsizetype messages = 0;
 };
 
-// The fixture's window and helpers outside a test of their own, since every
-// replay needs a fresh window; driven step by step.
-class Session : public WindowFixture {
+// A fresh window for every replay, driven step by step.
+class Session : public WindowDriver {
 public:
     Session() {
         QApplication::clipboard()->clear();
-        SetUp();
+        if (!show())
+            ADD_FAILURE() << "The window was never exposed";
         const auto count = [this](auto* sender, auto signal, int& counter) {
             QObject::connect(sender, signal, &window, [&counter] { ++counter; });
         };
@@ -144,7 +153,6 @@ public:
             count(control<QPushButton>(button), &QPushButton::clicked, commands_);
         count(control<QPushButton>("cmd_View"), &QPushButton::clicked, handOvers_);
     }
-    void TestBody() override {}
 
     Outcome play(const std::vector<Step>& steps);
 
@@ -180,8 +188,6 @@ private:
     QString brokenRangeRule(const Before& was) const;
 
     const SharedState& state() const { return window.state(); }
-    QString text(const char* box) const { return control<TextBox>(box)->text(); }
-    bool enabled(const char* name) const { return control(name)->isEnabled(); }
     bool rangeViewShown() const { return control("frm_View")->isVisible(); }
 
     // One of the named controls a person can reach now, or nullptr.
@@ -319,9 +325,7 @@ QString Session::clickRow(Dice& dice) {
     if (!list || list->count() == 0)
         return {};
     const int row = dice.below(list->count());
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
+    ::clickRow(list, row);
     return QStringLiteral("click row %1").arg(row);
 }
 
@@ -417,41 +421,13 @@ bool Session::answersTheInputs(const RecordingMessageBox::Message& message) cons
 
 // The Mask Discovery view's controls keep their rules while covered too.
 QString Session::brokenDiscoveryRule(const Before& was) const {
-    const QString subnets = text("txt_Subnets");
-    const QString hosts = text("txt_hosts");
-    if (!subnets.isEmpty() && !hosts.isEmpty())
-        return QStringLiteral("both input boxes hold text");
-    const std::pair<const char*, bool> partners[] = {{"txt_Subnets", !hosts.isEmpty()},
-                                                     {"txt_hosts", !subnets.isEmpty()}};
-    for (const auto& [name, partnerHeld] : partners) {
-        if (enabled(name) == partnerHeld)
-            return QString::fromLatin1(name) + QStringLiteral(" is not locked exactly while the "
-                                                              "other box holds text");
-        if (control<TextBox>(name)->backColor() != (partnerHeld ? 0x8000000Bu : 0x80000005u))
-            return QString::fromLatin1(name) + QStringLiteral(" has the wrong colour");
-    }
-    if (enabled("cmd_Calc") != (!subnets.isEmpty() || !hosts.isEmpty()))
-        return QStringLiteral("cmd_Calc is not enabled exactly while a box holds text");
-
-    const QString answer = caption("lbl_MaskAnswer");
-    const bool inputsChanged = subnets != was.subnets || hosts != was.hosts ||
+    if (QString broken = brokenMaskDiscoveryInvariant(*this); !broken.isEmpty())
+        return broken;
+    const bool inputsChanged = text("txt_Subnets") != was.subnets ||
+                               text("txt_hosts") != was.hosts ||
                                discoveryClassClicks_ != was.discoveryClassClicks;
-    if (inputsChanged && (!answer.isEmpty() || !caption("lbl_Discovery").isEmpty()))
+    if (inputsChanged && !caption("lbl_MaskAnswer").isEmpty())
         return QStringLiteral("a changed request kept its answer");
-    if (enabled("cmd_View") == answer.isEmpty())
-        return QStringLiteral("cmd_View is not enabled exactly while there is an answer");
-    if (answer.isEmpty() != caption("lbl_Discovery").isEmpty())
-        return QStringLiteral("the mask and the sentence are not shown together");
-    if (answer.isEmpty())
-        return {};
-    const QString shownClass = control<OptionButton>("rb_C")->value() ? "C" : "B";
-    if (answer != DiscoverMask(subnets, hosts, shownClass).Mask)
-        return QStringLiteral("the answer belongs to another request");
-    static const QRegularExpression sentence(
-        QStringLiteral("^[1-9][0-9]* segments with [1-9][0-9]* hosts per segment\\.$"));
-    if (!sentence.match(caption("lbl_Discovery")).hasMatch())
-        return QStringLiteral("the sentence gives no whole counts of at least 1: ") +
-               caption("lbl_Discovery");
     return {};
 }
 

@@ -1,15 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The event rules the views rely on, checked on each control by itself.
 
+#include "common/command_button.h"
 #include "common/label.h"
 #include "common/list_box.h"
 #include "common/option_button.h"
 #include "common/text_box.h"
 
+#include "click_row.h"
 #include "qstring_printer.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QProxyStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -187,14 +195,58 @@ TEST(ListBox, PicksRowsChosenByMouseOrKeyboardButNotOnClear) {
     QApplication::setActiveWindow(&list);
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Down);
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                      list.visualItemRect(list.item(2)).center());
+    clickRow(&list, 2);
     QTest::keyClick(&list, Qt::Key_Up);
     EXPECT_EQ(picked, (QList<int>{0, 2, 1}));
 
     list.clear();
     EXPECT_EQ(list.listIndex(), -1);
     EXPECT_EQ(picked.size(), 3);
+}
+
+TEST(ListBox, AsksForItsMenuOnShiftF10AndTheMenuKeyOnly) {
+    ListBox list;
+    list.addItems({"X.Y.192.0", "X.Y.160.0"});
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    int asked = 0;
+    QObject::connect(&list, &ListBox::menuRequested, [&] { ++asked; });
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int asked;
+    } keys[] = {
+        {Qt::Key_F10, Qt::NoModifier, 0},
+        {Qt::Key_Down, Qt::ShiftModifier, 0},
+        {Qt::Key_F10, Qt::ShiftModifier, 1},
+        {Qt::Key_Menu, Qt::NoModifier, 2},
+    };
+    for (const auto& k : keys) {
+        QTest::keyClick(&list, k.key, k.modifiers);
+        EXPECT_EQ(asked, k.asked) << QKeySequence(k.key | k.modifiers).toString().toStdString();
+    }
+}
+
+// The caption is drawn once, wrapped by the button itself; the style draws
+// only the bevel, or a second, unwrapped caption would show through.
+TEST(CommandButton, LeavesTheCaptionOutOfWhatTheStyleDraws) {
+    class LabelRecorder : public QProxyStyle {
+    public:
+        void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                         const QWidget* widget) const override {
+            const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+            if (element == CE_PushButtonLabel && button)
+                labels.append(button->text);
+            QProxyStyle::drawControl(element, option, painter, widget);
+        }
+        mutable QStringList labels;
+    } style;
+    CommandButton button;
+    button.setStyle(&style);
+    button.setText(QStringLiteral("View Range Information"));
+    button.resize(81, 33);
+    button.grab();
+    EXPECT_FALSE(style.labels.contains(button.text())) << style.labels.join(u'|').toStdString();
 }
 
 } // namespace

@@ -1,6 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "discovery/discover_mask.h"
 
 #include "qstring_printer.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -118,9 +123,7 @@ struct Request {
     Expected expected;
 };
 
-void PrintTo(const Request& request, std::ostream* out) {
-    *out << request.name;
-}
+using ::PrintTo;
 
 class DiscoverMaskRequest : public ::testing::TestWithParam<Request> {};
 
@@ -144,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(BothInputs, DiscoverMaskRequest, ::testing::Values(
     Request{"subnets_at_pretest_bound",      "16383", "",      "B", none},
     Request{"subnets_at_limit",              "16384", "",      "B", none},
     Request{"no_subnet_range_no_nodes",      "16383", "70000", "B", none}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 INSTANTIATE_TEST_SUITE_P(Numbers, DiscoverMaskRequest, ::testing::Values(
     Request{"leading_zeros",          "007",   "",      "B", {"255.255.240.0", 14, 4094}},
@@ -154,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(Numbers, DiscoverMaskRequest, ::testing::Values(
     Request{"fraction_one_bit_split", "1.5",   "",      "C", {"255.255.255.128", 2, 126}},
     Request{"nodes_just_below_five",  "",      "4.99",  "C", none},
     Request{"nodes_with_zeros",       "",      "0005",  "C", {"255.255.255.248", 30, 6}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 // A fraction just below a class's last range bound also passes that range;
 // the mask it reaches there would leave no host per segment or no segment.
@@ -171,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(EmptyMasks, DiscoverMaskRequest, ::testing::Values(
     Request{"c_nodes_one_bit_split",   "",          "62.5",    "C", {"255.255.255.128", 2, 126}},
     Request{"c_nodes_unsplit",         "",          "126.5",   "C", {"255.255.255.0", 1, 254}},
     Request{"c_both_unsplit",          "2.5",       "253.5",   "C", {"255.255.255.0", 1, 254}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 INSTANTIATE_TEST_SUITE_P(PastedText, DiscoverMaskRequest, ::testing::Values(
     Request{"blank_around_digits", " 6",        "",    "B", none},
@@ -191,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(PastedText, DiscoverMaskRequest, ::testing::Values(
     Request{"bad_nodes_after_ok",  "6",         "--",  "B", none},
     Request{"unknown_class",       "6",         "",    "A", none},
     Request{"empty_class",         "6",         "",    "",  none}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 // clang-format on
 
 TEST(DiscoverMask, DigitStringsBeyondADoubleFail) {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Mask Discovery view in the real window, driven from the keyboard and
 // the mouse as a person would.
 
@@ -5,14 +9,13 @@
 #include "common/system_colour.h"
 #include "common/text_box.h"
 #include "main_window_fixture.h"
+#include "mask_discovery_invariants.h"
 #include "qstring_printer.h"
+#include "system_colours.h"
 
 #include <QInputMethodEvent>
 
 namespace {
-
-constexpr quint32 openColour = 0x80000005;
-constexpr quint32 lockedColour = 0x8000000B;
 
 const QString entryErrorText =
     QStringLiteral("You have entered a value which is invalid and does not fall into an accepted "
@@ -21,7 +24,6 @@ const QString entryErrorText =
 class MaskDiscoveryViewTest : public WindowFixture {
 protected:
     TextBox* box(const char* name) const { return control<TextBox>(name); }
-    bool enabled(const char* name) const { return control(name)->isEnabled(); }
 
     // The colour a box shows inside its frame, where an empty box draws no text.
     QString shownColour(const char* name) const {
@@ -44,22 +46,6 @@ protected:
         for (const char* name : {"cmd_Calc", "cmd_View"})
             parts << QString::number(enabled(name));
         return parts.join(u'|');
-    }
-
-    // What holds after every handler of the view, whatever came before.
-    void expectInvariants() const {
-        const bool subnetsHeld = !box("txt_Subnets")->text().isEmpty();
-        const bool hostsHeld = !box("txt_hosts")->text().isEmpty();
-        EXPECT_FALSE(subnetsHeld && hostsHeld);
-        const std::pair<const char*, bool> partners[] = {{"txt_Subnets", hostsHeld},
-                                                         {"txt_hosts", subnetsHeld}};
-        for (const auto& [name, partnerHeld] : partners) {
-            EXPECT_EQ(enabled(name), !partnerHeld) << name;
-            EXPECT_EQ(box(name)->backColor(), partnerHeld ? lockedColour : openColour) << name;
-        }
-        EXPECT_EQ(enabled("cmd_Calc"), subnetsHeld || hostsHeld);
-        EXPECT_EQ(enabled("cmd_View"), !caption("lbl_MaskAnswer").isEmpty());
-        EXPECT_EQ(caption("lbl_Discovery").isEmpty(), caption("lbl_MaskAnswer").isEmpty());
     }
 
     void expectEntryErrors(qsizetype count) const {
@@ -255,11 +241,11 @@ TEST_F(MaskDiscoveryViewTest, EveryStepOfASessionKeepsTheInvariants) {
         {"calculate pasted 3", [&] { click("cmd_Calc"); }, "255.255.224.0", 1},
         {"pick class B again", [&] { click("rb_B"); }, "255.255.224.0", 1},
     };
-    expectInvariants();
+    EXPECT_EQ(brokenMaskDiscoveryInvariant(*this), QString());
     for (const auto& s : session) {
         SCOPED_TRACE(s.step);
         s.act();
-        expectInvariants();
+        EXPECT_EQ(brokenMaskDiscoveryInvariant(*this), QString());
         EXPECT_EQ(caption("lbl_MaskAnswer"), QString::fromLatin1(s.mask));
         EXPECT_EQ(messages.shown.size(), s.errors);
     }

@@ -1,6 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ranges/mask_check.h"
 
 #include "qstring_printer.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -44,8 +49,7 @@ const MaskCase acceptedCases[] = {
     {"C_Partial128", u"255.255.255.128", u"C", Accepted},
     {"C_Partial254", u"255.255.255.254", u"C", Accepted},
 };
-INSTANTIATE_TEST_SUITE_P(Accepted, MaskCheckTable, testing::ValuesIn(acceptedCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Accepted, MaskCheckTable, testing::ValuesIn(acceptedCases), rowName);
 
 const MaskCase refusedCases[] = {
     {"B_Empty", u"", u"B", PrefixMessage},
@@ -80,8 +84,7 @@ const MaskCase refusedCases[] = {
     {"Other_Lowercase", u"255.255.0.0", u"b", GeneralMessage},
     {"Other_ClassA", u"255.255.255.192", u"A", GeneralMessage},
 };
-INSTANTIATE_TEST_SUITE_P(Refused, MaskCheckTable, testing::ValuesIn(refusedCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Refused, MaskCheckTable, testing::ValuesIn(refusedCases), rowName);
 
 const std::set<int> partialGroups{128, 192, 224, 240, 248, 252, 254};
 
@@ -138,8 +141,7 @@ const RefusalCase refusalCases[] = {
     {"General", GeneralMessage, u"Subnet Mask Formatting Error",
      u"The subnet mask you have entered is not valid.  Please try again."},
 };
-INSTANTIATE_TEST_SUITE_P(Refusals, MaskRefusalTable, testing::ValuesIn(refusalCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Refusals, MaskRefusalTable, testing::ValuesIn(refusalCases), rowName);
 
 TEST(MaskRefusal, AcceptedMaskHasNone) {
     EXPECT_FALSE(maskRefusal(Accepted).has_value());

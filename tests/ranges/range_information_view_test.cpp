@@ -1,3 +1,8 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "click_row.h"
 #include "common/label.h"
 #include "common/list_box.h"
 #include "common/option_button.h"
@@ -5,6 +10,7 @@
 #include "qstring_printer.h"
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"
+#include "table_rows.h"
 
 namespace {
 
@@ -19,13 +25,7 @@ protected:
         click("cmd_Discover");
     }
 
-    // Picks a row with the mouse, as a person would.
-    void pickRow(int k) {
-        ListBox* rows = list();
-        rows->scrollToItem(rows->item(k));
-        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
-                          rows->visualItemRect(rows->item(k)).center());
-    }
+    void pickRow(int k) { clickRow(list(), k); }
 
     ListBox* list() const { return control<ListBox>("list_Range"); }
     QString start() const { return control<Label>("lbl_Start")->caption(); }
@@ -114,9 +114,7 @@ struct Refused {
     Refusal refusal;
 };
 
-void PrintTo(const Refused& row, std::ostream* out) {
-    *out << row.name;
-}
+using ::PrintTo;
 
 class RefusedMask : public RangeInformationViewTest,
                     public ::testing::WithParamInterface<Refused> {};
@@ -148,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Messages, RefusedMask, ::testing::Values(
     Refused{"fourth_group_too_long", false, "255.255.255.192.1", generalRefusal},
     Refused{"leading_zero_group",    true,  "255.255.255.0192",  generalRefusal},
     Refused{"class_c_mask_for_b",    false, "255.255.255.0",     classMismatchRefusal}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 // clang-format on
 
 TEST_F(RangeInformationViewTest, TypingAfterAListingEmptiesIt) {

@@ -1,6 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ranges/segment_list.h"
 
 #include "qstring_printer.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -64,8 +69,7 @@ const ListingCase listingCases[] = {
     {"C_252", u"255.255.255.252", u"C", 62, u"X.Y.Z.248", u"X.Y.Z.4"},
     {"C_254", u"255.255.255.254", u"C", 126, u"X.Y.Z.252", u"X.Y.Z.2"},
 };
-INSTANTIATE_TEST_SUITE_P(GroupValues, SegmentListTable, testing::ValuesIn(listingCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(GroupValues, SegmentListTable, testing::ValuesIn(listingCases), rowName);
 
 TEST(SegmentList, WorkedExampleClassB) {
     const QStringList expected{u"X.Y.224.0"_s, u"X.Y.208.0"_s, u"X.Y.192.0"_s, u"X.Y.176.0"_s,
@@ -144,7 +148,7 @@ const StandardCase standardCases[] = {
     {"ClassC", u"255.255.255.0", u"C", u"X.Y.Z", u"X.Y.Z.1", u"X.Y.Z.254"},
 };
 INSTANTIATE_TEST_SUITE_P(StandardMasks, StandardMaskTable, testing::ValuesIn(standardCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         rowName);
 
 TEST(SegmentList, StandardClassCMaskWithClassBIsAMistype) {
     const SegmentListing listing = listSegments(u"255.255.255.0"_s, u"B"_s, u"X.Y"_s);

@@ -1,7 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
 
 #include "qstring_printer.h"
+#include "table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -72,8 +77,7 @@ const RangeCase rangeCases[] = {
     {"C_LongerPattern", 1, u"A.BB.C.64", u"A.BB.C.128", u"255.255.255.192", u"C", u"A.BB.C",
      u"A.BB.C.65", u"A.BB.C.126"},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, SegmentRangeTable, testing::ValuesIn(rangeCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rows, SegmentRangeTable, testing::ValuesIn(rangeCases), rowName);
 
 TEST(SegmentRange, OtherClassGivesNothing) {
     EXPECT_FALSE(

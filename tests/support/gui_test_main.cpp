@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GoogleTest main for tests that drive real widgets: starts a QApplication on
 // the offscreen platform (or the one TARNWELL_TEST_PLATFORM names) and fails
 // any test that leaves a modal dialog open, closing it so the run goes on

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 #include <QString>
@@ -9,8 +13,10 @@
 
 enum class ControlKind { Frame, Label, TextBox, CommandButton, OptionButton, ListBox, Line };
 
-// Settings of a row beyond its position; combine with |.
-enum ControlTrait : unsigned {
+// Settings of a row beyond its position; combine with |. A table's own file
+// brings them into scope (using namespace trait).
+namespace trait {
+enum Trait : unsigned {
     plain = 0,
     centred = 1 << 0,    // text centred horizontally
     border = 1 << 1,     // a label with a single-line border
@@ -22,8 +28,9 @@ enum ControlTrait : unsigned {
     selected = 1 << 7,   // an option selected at start
     borderless = 1 << 8, // a frame drawn without any border or caption
 };
+} // namespace trait
 
-struct ControlSpec {
+struct ControlRow {
     const char* name; // also the widget's objectName
     ControlKind kind;
     const char* container; // a frame's name, or nullptr for the window's client area
@@ -33,12 +40,12 @@ struct ControlSpec {
     int width; // a Line's length
     int height;
     int tabIndex; // keyboard order, -1 for a control outside it
-    unsigned traits = plain;
+    unsigned traits = trait::plain;
     double points = 8.25; // font size
 };
 
 // Creates the rows' controls under `client` with their design-time settings.
-void buildControls(QWidget* client, std::span<const ControlSpec> table);
+void buildControls(QWidget* client, std::span<const ControlRow> table);
 
 // Chains every control under `root` that takes the focus by its tab index.
 void applyTabOrder(QWidget* root);

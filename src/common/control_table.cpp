@@ -1,4 +1,8 @@
-#include "form_layout.h"
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "control_table.h"
 
 #include "captioned_frame.h"
 #include "classic_font.h"
@@ -14,11 +18,13 @@
 #include <QHash>
 #include <algorithm>
 
+using namespace trait;
+
 namespace {
 
 constexpr char tabIndexProperty[] = "tabIndex";
 
-QWidget* createFrame(const ControlSpec& row, QWidget* parent) {
+QWidget* createFrame(const ControlRow& row, QWidget* parent) {
     if (row.traits & borderless) {
         auto* frame = new QWidget(parent);
         frame->setAutoFillBackground(true); // covers whatever lies beneath it
@@ -30,7 +36,7 @@ QWidget* createFrame(const ControlSpec& row, QWidget* parent) {
     return new CaptionedFrame(caption, parent);
 }
 
-QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
+QWidget* createLabel(const ControlRow& row, QWidget* parent) {
     auto* label = new Label(parent);
     label->setText(QString::fromUtf8(row.caption));
     label->setWordWrap(row.traits & wraps);
@@ -40,7 +46,7 @@ QWidget* createLabel(const ControlSpec& row, QWidget* parent) {
     return label;
 }
 
-QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
+QWidget* createTextBox(const ControlRow& row, QWidget* parent) {
     auto* box = new TextBox(parent);
     box->setText(QString::fromUtf8(row.caption));
     if (row.traits & centred)
@@ -48,14 +54,14 @@ QWidget* createTextBox(const ControlSpec& row, QWidget* parent) {
     return box;
 }
 
-QWidget* createOption(const ControlSpec& row, QWidget* parent) {
+QWidget* createOption(const ControlRow& row, QWidget* parent) {
     auto* option = new OptionButton(parent);
     option->setText(QString::fromUtf8(row.caption));
     option->setValue(row.traits & selected);
     return option;
 }
 
-QWidget* createControl(const ControlSpec& row, QWidget* parent) {
+QWidget* createControl(const ControlRow& row, QWidget* parent) {
     switch (row.kind) {
     case ControlKind::Frame:
         return createFrame(row, parent);
@@ -75,7 +81,7 @@ QWidget* createControl(const ControlSpec& row, QWidget* parent) {
     return nullptr;
 }
 
-void place(QWidget* control, const ControlSpec& row) {
+void place(QWidget* control, const ControlRow& row) {
     if (row.kind == ControlKind::Line) {
         control->move(twips(row.left), twips(row.top));
         control->setFixedWidth(twips(row.width));
@@ -89,9 +95,9 @@ void place(QWidget* control, const ControlSpec& row) {
 
 } // namespace
 
-void buildControls(QWidget* client, std::span<const ControlSpec> table) {
+void buildControls(QWidget* client, std::span<const ControlRow> table) {
     QHash<QString, QWidget*> built;
-    for (const ControlSpec& row : table) {
+    for (const ControlRow& row : table) {
         QWidget* parent = row.container ? built.value(QString::fromUtf8(row.container)) : client;
         Q_ASSERT_X(parent, row.name, "a container must come before what it holds");
         QWidget* control = createControl(row, parent);
