@@ -43,9 +43,8 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("TARNWELL_TEST_PLATFORM").isEmpty()
-                                   ? QByteArray("offscreen")
-                                   : qgetenv("TARNWELL_TEST_PLATFORM"));
+    const QByteArray platform = qgetenv("TARNWELL_TEST_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(applicationTitle));
     QApplication::setApplicationVersion(QString::fromUtf8(applicationVersion));
