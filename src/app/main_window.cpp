@@ -50,7 +50,7 @@ MainWindow::MainWindow(MessageBoxService& messages, SystemServices& system, QWid
 
     discovery_ = std::make_unique<MaskDiscoveryView>(maskDiscoveryPane_, state_, messages_);
     ranges_ = std::make_unique<RangeInformationView>(rangeInformationPane_, state_, messages_);
-    connect(discovery_.get(), &MaskDiscoveryView::viewSubnets, this, &MainWindow::cmd_View_Click);
+    connect(discovery_.get(), &MaskDiscoveryView::viewSubnets, this, &MainWindow::handOver);
     buildMenus();
 
     resize(twipsToPixels(clientWidthTwips),
@@ -113,12 +113,10 @@ void MainWindow::menu_HelpAbout_Click() {
 }
 
 // Carries a discovered mask and its class over and lists its segments.
-void MainWindow::cmd_View_Click() {
-    if (discovery_->mask().isEmpty())
-        return;
+void MainWindow::handOver(const NetworkClass& chosen, const QString& mask) {
     setRangeViewShown(true);
     setWindowTitle(rangeDiscoveryTitle);
-    ranges_->listSegmentsOf(discovery_->classOfOptions(), discovery_->mask());
+    ranges_->listSegmentsOf(chosen, mask);
 }
 
 // The shown view takes the keyboard: its first input gets the focus.

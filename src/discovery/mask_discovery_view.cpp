@@ -44,7 +44,7 @@ MaskDiscoveryView::MaskDiscoveryView(QWidget* pane, SharedState& state, MessageB
     rb_B = controlNamed<OptionButton>(pane, "rb_B");
     rb_C = controlNamed<OptionButton>(pane, "rb_C");
     connect(cmd_Calc, &QPushButton::clicked, this, &MaskDiscoveryView::cmd_Calc_Click);
-    connect(cmd_View, &QPushButton::clicked, this, &MaskDiscoveryView::viewSubnets);
+    connect(cmd_View, &QPushButton::clicked, this, &MaskDiscoveryView::cmd_View_Click);
     connect(txt_Subnets, &TextBox::changed, this, &MaskDiscoveryView::txt_Subnets_Change);
     connect(txt_hosts, &TextBox::changed, this, &MaskDiscoveryView::txt_hosts_Change);
     txt_Subnets->setKeyPressHandler([this](int& KeyAscii) { txt_Subnets_KeyPress(KeyAscii); });
@@ -80,8 +80,13 @@ const NetworkClass& MaskDiscoveryView::classOfOptions() const {
     return rb_C->value() ? classC : classB;
 }
 
-QString MaskDiscoveryView::mask() const {
-    return lbl_MaskAnswer->caption();
+// The button is enabled only while there is a mask; without one nothing
+// at all happens.
+void MaskDiscoveryView::cmd_View_Click() {
+    const QString mask = lbl_MaskAnswer->caption();
+    if (mask.isEmpty())
+        return;
+    emit viewSubnets(classOfOptions(), mask);
 }
 
 void MaskDiscoveryView::focusFirstInput() {

@@ -29,17 +29,16 @@ public:
     void shareClass(const NetworkClass& chosen);
     // The class the options show, whichever class is shared now.
     const NetworkClass& classOfOptions() const;
-    // The mask found last, empty while the inputs have none.
-    QString mask() const;
     // The first input that takes keys: the nodes box while the subnets box is locked.
     void focusFirstInput();
 
 signals:
-    // View Subnets was clicked.
-    void viewSubnets();
+    // View Subnets hands the mask found last over, with the class the options show.
+    void viewSubnets(const NetworkClass& chosen, const QString& mask);
 
 private:
     void cmd_Calc_Click();
+    void cmd_View_Click();
     void txt_Subnets_Change();
     void txt_hosts_Change();
     void txt_Subnets_KeyPress(int& KeyAscii);
