@@ -7,14 +7,11 @@
 // screen reader.
 
 #include "accessibility_checks.h"
-#include "common/control_table.h"
 #include "common/twips.h"
 #include "discovery/mask_discovery_view.h"
 #include "placed_controls.h"
 #include "qstring_printer.h"
-#include "recording_message_box.h"
-
-#include <gtest/gtest.h>
+#include "view_pane_fixture.h"
 
 namespace {
 
@@ -40,15 +37,7 @@ constexpr Placed layout[] = {
 };
 // clang-format on
 
-class MaskDiscoveryLayoutTest : public ::testing::Test {
-protected:
-    QWidget* control(const char* name) const { return controlNamed<QWidget>(&pane, name); }
-
-    QWidget pane;
-    SharedState state;
-    RecordingMessageBox messages;
-    MaskDiscoveryView view{&pane, state, messages};
-};
+using MaskDiscoveryLayoutTest = ViewPaneFixture<MaskDiscoveryView>;
 
 TEST_F(MaskDiscoveryLayoutTest, ControlsSitInTheirContainersAsDesigned) {
     expectPlaced(&pane, layout);

@@ -7,14 +7,11 @@
 // screen reader.
 
 #include "accessibility_checks.h"
-#include "common/control_table.h"
 #include "common/twips.h"
 #include "placed_controls.h"
 #include "qstring_printer.h"
 #include "ranges/range_information_view.h"
-#include "recording_message_box.h"
-
-#include <gtest/gtest.h>
+#include "view_pane_fixture.h"
 
 namespace {
 
@@ -39,15 +36,7 @@ constexpr Placed layout[] = {
 };
 // clang-format on
 
-class RangeInformationLayoutTest : public ::testing::Test {
-protected:
-    QWidget* control(const char* name) const { return controlNamed<QWidget>(&pane, name); }
-
-    QWidget pane;
-    SharedState state;
-    RecordingMessageBox messages;
-    RangeInformationView view{&pane, state, messages};
-};
+using RangeInformationLayoutTest = ViewPaneFixture<RangeInformationView>;
 
 TEST_F(RangeInformationLayoutTest, ControlsSitInTheirContainersAsDesigned) {
     expectPlaced(&pane, layout);
