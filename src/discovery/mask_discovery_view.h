@@ -22,7 +22,7 @@ class MaskDiscoveryView : public QObject {
     Q_OBJECT
 
 public:
-    // Builds the view's controls into `pane`, which it leaves to the caller.
+    // Builds the view's controls into `pane`; showing the pane is the caller's.
     MaskDiscoveryView(QWidget* pane, SharedState& state, MessageBoxService& messages);
 
     // Shares the class and shows its network; the options are left as they are.

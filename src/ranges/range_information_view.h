@@ -26,7 +26,7 @@ class RangeInformationView : public QObject {
     Q_OBJECT
 
 public:
-    // Builds the view's controls into `pane`, which it leaves to the caller.
+    // Builds the view's controls into `pane`; showing the pane is the caller's.
     RangeInformationView(QWidget* pane, SharedState& state, MessageBoxService& messages);
 
     // The View menu's reset: class B, with its option selected, and nothing else.
