@@ -4,8 +4,6 @@
 
 #include "ranges/segment_list.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // groupValue: the value of the mask group that carries the subnet bits.
@@ -25,15 +23,15 @@ SegmentListing listSegments(const QString& mask, const QString& ipClass,
                             const QString& netPattern) {
     const QString prefix = netPattern + u'.';
     if (ipClass == u"B" && mask == u"255.255.0.0")
-        return AddressRange{prefix + u"1.1"_s, prefix + u"254.254"_s};
+        return AddressRange{prefix + QStringLiteral("1.1"), prefix + QStringLiteral("254.254")};
     if (ipClass == u"C" && mask == u"255.255.255.0")
-        return AddressRange{prefix + u"1"_s, prefix + u"254"_s};
+        return AddressRange{prefix + QStringLiteral("1"), prefix + QStringLiteral("254")};
     if (ipClass == u"B" && mask == u"255.255.255.0")
         return classMismatchRefusal;
     // An accepted mask holds three digits at these places. For class B only
     // the third group counts: 255.255.255.192 lists the 254 third-group values.
     if (ipClass == u"B")
-        return segmentRows(QStringView(mask).mid(8, 3).toInt(), prefix, u".0"_s);
+        return segmentRows(QStringView(mask).mid(8, 3).toInt(), prefix, QStringLiteral(".0"));
     if (ipClass == u"C")
         return segmentRows(QStringView(mask).right(3).toInt(), prefix, QString());
     return QStringList();

@@ -4,7 +4,8 @@
 
 #pragma once
 
-#include "ranges/refusal_and_range.h"
+#include "ranges/address_range.h"
+#include "ranges/refusal.h"
 
 #include <QString>
 #include <QStringList>

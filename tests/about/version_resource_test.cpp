@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "table_rows.h"
 #include "win32_test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 // reads them back the way Windows shows them.
 
 namespace {
+
+using ::PrintTo;
 
 std::vector<char> ownVersionInfo() {
     char path[MAX_PATH];
@@ -38,10 +41,6 @@ struct TextCase {
     const char* expected;
 };
 
-void PrintTo(const TextCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class VersionText : public testing::TestWithParam<TextCase> {};
 
 TEST_P(VersionText, ReadsInUsEnglishUnicode) {
@@ -60,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, VersionText,
                                          TextCase{"InternalName", "Tarnwell"},
                                          TextCase{"OriginalFilename", "Tarnwell.exe"},
                                          TextCase{"Comments", "BETA Version"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         rowName);
 
 TEST(VersionInfo, NumbersAre1000) {
     auto info = ownVersionInfo();
