@@ -28,7 +28,7 @@ RangeInformationView::RangeInformationView(QWidget* window, SharedState& state,
     connect(txt_SubnetMask, &TextBox::changed, this, &RangeInformationView::txt_SubnetMask_Change);
     connect(cmd_Discover, &QPushButton::clicked, this, &RangeInformationView::cmd_Discover_Click);
     connect(list_Range, &ListBox::picked, this, &RangeInformationView::list_Range_Click);
-    offerCopying(window);
+    offerCopying();
 }
 
 // Selecting an unselected option runs its Click handler, so the reset runs
@@ -54,9 +54,7 @@ void RangeInformationView::focusFirstInput() {
     txt_SubnetMask->setFocus();
 }
 
-void RangeInformationView::offerCopying(const QWidget* window) {
-    for (const char* caption : {"Label2", "Label3", "labelx"})
-        segmentHeader_.append(controlNamed<Label>(window, caption)->caption());
+void RangeInformationView::offerCopying() {
     auto* menu = new CopyMenu(list_Range);
     menu->addCopy(QStringLiteral("&Copy"), [this] { return list_Range->selectedText(); });
     menu->addCopy(QStringLiteral("Copy &All Segments"), [this] { return allSegmentsText(); });
@@ -69,10 +67,7 @@ QString RangeInformationView::allSegmentsText() const {
     QStringList rows;
     for (int k = 0; k < list_Range->count(); ++k)
         rows.append(list_Range->item(k)->text());
-    if (rows.isEmpty())
-        return QString();
-    return segmentTable(segmentHeader_, rows, txt_SubnetMask->text(), state_.IPClass,
-                        state_.NetPattern);
+    return segmentTable(rows, txt_SubnetMask->text(), state_.IPClass, state_.NetPattern);
 }
 
 void RangeInformationView::clearAddresses() {

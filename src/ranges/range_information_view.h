@@ -44,7 +44,7 @@ private:
     void pickClass(const NetworkClass& chosen);
     void clearAddresses();
     void refuse(const Refusal& refusal);
-    void offerCopying(const QWidget* window);
+    void offerCopying();
     QString allSegmentsText() const;
 
     OptionButton* const rb_B2;
@@ -55,7 +55,6 @@ private:
     Label* const lbl_Start;
     Label* const lbl_End;
     Label* const lbl_Ext2;
-    QStringList segmentHeader_; // the captions above the list and the addresses
     SharedState& state_;
     MessageBoxService& messages_;
 };

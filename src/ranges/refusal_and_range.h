@@ -4,16 +4,12 @@
 
 #pragma once
 
+#include "common/refusal.h"
+
 #include <QString>
-#include <QStringView>
 
 // What the Range Information view shows besides its list: a refusal in an
 // information message box, or a segment's first and last assignable address.
-
-struct Refusal {
-    QStringView title;
-    QStringView text;
-};
 
 struct AddressRange {
     QString start;
