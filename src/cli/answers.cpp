@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/answers.h"
+
+#include "discovery/calculation.h"
+#include "discovery/mask_table.h"
+#include "ranges/mask_check.h"
+#include "ranges/segment_list.h"
+#include "ranges/segment_range.h"
+#include "ranges/segment_table.h"
+
+#include <QJsonArray>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Outcome = std::variant<Answer, Refusal>;
+
+Outcome answerMask(const Request& request) {
+    const std::variant<MaskResult, Refusal> calculation =
+        calculate(request.subnets, request.nodes, request.ipClass);
+    if (const auto* refusal = std::get_if<Refusal>(&calculation))
+        return *refusal;
+    const MaskResult& result = std::get<MaskResult>(calculation);
+    const QJsonObject json{{u"class"_s, request.ipClass},
+                           {u"mask"_s, result.Mask},
+                           {u"prefix"_s, prefixLength(result.Mask)},
+                           {u"segments"_s, result.Segments},
+                           {u"hostsPerSegment"_s, result.Hosts}};
+    return Answer{result.Mask + u'\n' + discoverySentence(result) + u'\n', json};
+}
+
+// What View Range Information shows: the mask check's refusal first, then
+// the listing (which may itself be the class-mismatch refusal).
+SegmentListing listingFor(const Request& request) {
+    if (const std::optional<Refusal> refusal =
+            maskRefusal(checkMask(request.mask, request.ipClass)))
+        return *refusal;
+    return listSegments(request.mask, request.ipClass, request.netPattern);
+}
+
+QJsonObject describeSegments(const Request& request) {
+    const int prefix = segmentPrefixLength(request.mask, request.ipClass);
+    return {{u"class"_s, request.ipClass},
+            {u"network"_s, request.netPattern},
+            {u"mask"_s, request.mask},
+            {u"prefix"_s, prefix},
+            {u"hostsPerSegment"_s, hostsPerSegment(prefix)}};
+}
+
+void addRange(QJsonObject& json, const AddressRange& range) {
+    const QString broadcast = broadcastAddress(range.end);
+    json.insert(u"start"_s, range.start);
+    json.insert(u"end"_s, range.end);
+    json.insert(u"broadcast"_s, broadcast.isEmpty() ? QJsonValue() : QJsonValue(broadcast));
+}
+
+QString rangeLine(const AddressRange& range) {
+    return range.start + u'\t' + range.end + u'\n';
+}
+
+AddressRange rangeOfRow(const QStringList& rows, int k, const Request& request) {
+    return rowRange(rows, k, request.mask, request.ipClass, request.netPattern)
+        .value_or(AddressRange{});
+}
+
+Outcome answerSegments(const Request& request) {
+    const SegmentListing listing = listingFor(request);
+    if (const auto* refusal = std::get_if<Refusal>(&listing))
+        return *refusal;
+    QJsonObject json = describeSegments(request);
+    if (const auto* whole = std::get_if<AddressRange>(&listing)) {
+        addRange(json, *whole);
+        return Answer{rangeLine(*whole), json};
+    }
+    const QStringList& rows = std::get<QStringList>(listing);
+    QJsonArray segments;
+    for (int k = 0; k < rows.size(); ++k) {
+        QJsonObject segment{{u"segment"_s, rows[k]}};
+        addRange(segment, rangeOfRow(rows, k, request));
+        segments.append(segment);
+    }
+    json.insert(u"segments"_s, segments);
+    return Answer{segmentTable(rows, request.mask, request.ipClass, request.netPattern), json};
+}
+
+Outcome answerRange(const Request& request) {
+    const SegmentListing listing = listingFor(request);
+    if (const auto* refusal = std::get_if<Refusal>(&listing))
+        return *refusal;
+    const auto* rows = std::get_if<QStringList>(&listing);
+    const int k = rows ? static_cast<int>(rows->indexOf(request.segment)) : -1;
+    if (k < 0)
+        return segmentNotListedRefusal;
+    const AddressRange range = rangeOfRow(*rows, k, request);
+    QJsonObject json = describeSegments(request);
+    json.insert(u"segment"_s, request.segment);
+    addRange(json, range);
+    return Answer{rangeLine(range), json};
+}
+
+} // namespace
+
+std::variant<Answer, Refusal> answer(const Request& request) {
+    if (request.command == Command::Mask)
+        return answerMask(request);
+    if (request.command == Command::Segments)
+        return answerSegments(request);
+    return answerRange(request);
+}
