@@ -12,12 +12,18 @@
 #include "ranges/segment_table.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-using Outcome = std::variant<Answer, Refusal>;
+using Outcome = std::variant<QString, Refusal>;
+
+QString jsonText(const QJsonObject& json) {
+    return QString::fromUtf8(QJsonDocument(json).toJson());
+}
 
 Outcome answerMask(const Request& request) {
     const std::variant<MaskResult, Refusal> calculation =
@@ -25,12 +31,13 @@ Outcome answerMask(const Request& request) {
     if (const auto* refusal = std::get_if<Refusal>(&calculation))
         return *refusal;
     const MaskResult& result = std::get<MaskResult>(calculation);
-    const QJsonObject json{{u"class"_s, request.ipClass},
-                           {u"mask"_s, result.Mask},
-                           {u"prefix"_s, prefixLength(result.Mask)},
-                           {u"segments"_s, result.Segments},
-                           {u"hostsPerSegment"_s, result.Hosts}};
-    return Answer{result.Mask + u'\n' + discoverySentence(result) + u'\n', json};
+    if (!request.json)
+        return result.Mask + u'\n' + discoverySentence(result) + u'\n';
+    return jsonText({{u"class"_s, request.ipClass},
+                     {u"mask"_s, result.Mask},
+                     {u"prefix"_s, prefixLength(result.Mask)},
+                     {u"segments"_s, result.Segments},
+                     {u"hostsPerSegment"_s, result.Hosts}});
 }
 
 // What View Range Information shows: the mask check's refusal first, then
@@ -71,20 +78,25 @@ Outcome answerSegments(const Request& request) {
     const SegmentListing listing = listingFor(request);
     if (const auto* refusal = std::get_if<Refusal>(&listing))
         return *refusal;
-    QJsonObject json = describeSegments(request);
-    if (const auto* whole = std::get_if<AddressRange>(&listing)) {
-        addRange(json, *whole);
-        return Answer{rangeLine(*whole), json};
+    const auto* whole = std::get_if<AddressRange>(&listing);
+    const auto* rows = std::get_if<QStringList>(&listing);
+    if (!request.json) {
+        return whole ? rangeLine(*whole)
+                     : segmentTable(*rows, request.mask, request.ipClass, request.netPattern);
     }
-    const QStringList& rows = std::get<QStringList>(listing);
+    QJsonObject json = describeSegments(request);
+    if (whole) {
+        addRange(json, *whole);
+        return jsonText(json);
+    }
     QJsonArray segments;
-    for (int k = 0; k < rows.size(); ++k) {
-        QJsonObject segment{{u"segment"_s, rows[k]}};
-        addRange(segment, rangeOfRow(rows, k, request));
+    for (int k = 0; k < rows->size(); ++k) {
+        QJsonObject segment{{u"segment"_s, rows->at(k)}};
+        addRange(segment, rangeOfRow(*rows, k, request));
         segments.append(segment);
     }
     json.insert(u"segments"_s, segments);
-    return Answer{segmentTable(rows, request.mask, request.ipClass, request.netPattern), json};
+    return jsonText(json);
 }
 
 Outcome answerRange(const Request& request) {
@@ -96,15 +108,17 @@ Outcome answerRange(const Request& request) {
     if (k < 0)
         return segmentNotListedRefusal;
     const AddressRange range = rangeOfRow(*rows, k, request);
+    if (!request.json)
+        return rangeLine(range);
     QJsonObject json = describeSegments(request);
     json.insert(u"segment"_s, request.segment);
     addRange(json, range);
-    return Answer{rangeLine(range), json};
+    return jsonText(json);
 }
 
 } // namespace
 
-std::variant<Answer, Refusal> answer(const Request& request) {
+std::variant<QString, Refusal> answer(const Request& request) {
     if (request.command == Command::Mask)
         return answerMask(request);
     if (request.command == Command::Segments)

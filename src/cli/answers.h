@@ -7,17 +7,8 @@
 #include "cli/command_line.h"
 #include "common/refusal.h"
 
-#include <QJsonObject>
 #include <QString>
 #include <variant>
-
-// tarnwell-cli's answer to a request, in both its forms: the plain lines the
-// window's texts make (each ending in "\n"), and the JSON object that adds
-// what the window has no room for.
-struct Answer {
-    QString text;
-    QJsonObject json;
-};
 
 // There is no list to pick from here, so a segment can be named that the
 // mask does not give.
@@ -26,6 +17,9 @@ inline constexpr Refusal segmentNotListedRefusal{
     u"The segment you have entered is not one of the Available Segments of this subnet mask.  "
     u"Please enter a segment as the segments command lists it."};
 
-// Every answer comes from the rules the window calls; what the window
-// refuses is refused with the same message.
-std::variant<Answer, Refusal> answer(const Request& request);
+// tarnwell-cli's answer to a request, as it is printed: the plain lines the
+// window's texts make, each ending in "\n", or with --json one JSON object
+// that adds what the window has no room for. Every answer comes from the
+// rules the window calls; what the window refuses is refused with the same
+// message.
+std::variant<QString, Refusal> answer(const Request& request);

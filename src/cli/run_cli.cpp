@@ -7,22 +7,18 @@
 #include "cli/answers.h"
 #include "cli/command_line.h"
 
-#include <QJsonDocument>
-
 namespace {
 
 enum ExitStatus { answered = 0, refused = 1, misused = 2 };
 
 int print(const Request& request, QTextStream& out, QTextStream& err) {
-    const std::variant<Answer, Refusal> outcome = answer(request);
+    const std::variant<QString, Refusal> outcome = answer(request);
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         err << refusal->title.toString() << '\n' << refusal->text.toString() << '\n';
         return refused;
     }
-    const Answer& answered = std::get<Answer>(outcome);
-    out << (request.json ? QString::fromUtf8(QJsonDocument(answered.json).toJson())
-                         : answered.text);
-    return ExitStatus::answered;
+    out << std::get<QString>(outcome);
+    return answered;
 }
 
 } // namespace
