@@ -5,7 +5,7 @@
 // The yardstick for start-up: a bare QMainWindow with the main window's size
 // and menu bar, shown centred, and nothing in it.
 
-#include "app/main_window_layout.h"
+#include "app/client_area.h"
 #include "common/twips.h"
 #include "common/window_placement.h"
 
@@ -23,8 +23,8 @@ int main(int argc, char* argv[]) {
     view->addAction(QStringLiteral("&Mask Discovery"));
     view->addAction(QStringLiteral("&Range Information"));
     window.menuBar()->addMenu(QStringLiteral("&Help"))->addAction(QStringLiteral("&About"));
-    window.resize(twips(clientWidthTwips),
-                  twips(clientHeightTwips) + window.menuBar()->sizeHint().height());
+    window.resize(twipsToPixels(clientWidthTwips),
+                  twipsToPixels(clientHeightTwips) + window.menuBar()->sizeHint().height());
     centreOnScreen(&window);
     window.show();
     return app.exec();

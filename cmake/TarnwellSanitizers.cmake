@@ -6,9 +6,6 @@
 # LeakSanitizer; the first report ends the program, so a test that triggers
 # one fails. TARNWELL_TEST_ENVIRONMENT carries the options the tests run with.
 option(TARNWELL_SANITIZE "Build with address, undefined-behaviour and leak checks" OFF)
-# libFuzzer targets under fuzz/; clang only. The rules' libraries then carry
-# the coverage instrumentation that guides the fuzzers.
-option(TARNWELL_FUZZ "Build the fuzz targets (clang only)" OFF)
 
 set(TARNWELL_TEST_ENVIRONMENT "")
 if(TARNWELL_SANITIZE)
@@ -21,11 +18,3 @@ if(TARNWELL_SANITIZE)
         "UBSAN_OPTIONS=print_stacktrace=1")
 endif()
 
-if(TARNWELL_FUZZ)
-    if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-        add_compile_options(-fsanitize=fuzzer-no-link)
-    else()
-        message(STATUS "Fuzz targets need clang; ${CMAKE_CXX_COMPILER_ID} builds without them")
-        set(TARNWELL_FUZZ OFF)
-    endif()
-endif()

@@ -4,12 +4,14 @@
 
 include(GoogleTest)
 
-# GoogleTest comes from the system; a cross build compiles it from the sources
-# Debian ships, since no prebuilt copy exists for the target.
+# GoogleTest comes from the system; a cross build compiles it from its
+# sources, since no prebuilt copy exists for the target.
+set(TARNWELL_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH
+    "GoogleTest's sources, compiled for a cross build (Debian's googletest package)")
 if(CMAKE_CROSSCOMPILING)
     set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_subdirectory(${TARNWELL_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
     # Newer GoogleTest sources name their targets this way themselves.
     if(NOT TARGET GTest::gtest)
         add_library(GTest::gtest ALIAS gtest)
@@ -21,8 +23,8 @@ endif()
 
 # tarnwell_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
 # Rule tests run on GoogleTest's own main; GUI tests on one that starts a
-# QApplication. Every test runs on Qt's offscreen platform, so no display is
-# needed. Tests are listed when they run, so building never starts them (nor
+# QApplication on Qt's offscreen platform, so no display is needed. Tests are
+# listed when they run, so building never starts them (nor
 # Wine, for a cross build).
 function(tarnwell_add_test name)
     cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
@@ -56,8 +58,7 @@ function(tarnwell_discover_tests target)
     endif()
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST ${options})
 
-    set(environment QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 ${TARNWELL_TEST_ENVIRONMENT}
-        ${ARG_ENVIRONMENT})
+    set(environment LC_ALL=C.UTF-8 ${TARNWELL_TEST_ENVIRONMENT} ${ARG_ENVIRONMENT})
     set(file ${CMAKE_CURRENT_BINARY_DIR}/${id}_environment.cmake)
     file(WRITE ${file}
         "if(${id}_tests)\n"

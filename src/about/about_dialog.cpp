@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(MessageBoxService& messages, SystemServices& system, QW
     setObjectName(QStringLiteral("form_About"));
     setWindowIcon(applicationIcon());
     setFont(classicFont());
-    setFixedSize(twips(aboutClientWidth), twips(aboutClientHeight));
+    setFixedSize(twipsToPixels(aboutClientWidth), twipsToPixels(aboutClientHeight));
     buildAboutControls(this);
     applyTabOrder(this);
 

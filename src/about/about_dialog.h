@@ -19,6 +19,8 @@ class Label;
 class QPushButton;
 
 class AboutDialog : public QDialog {
+    Q_OBJECT
+
 public:
     AboutDialog(MessageBoxService& messages, SystemServices& system, QWidget* owner);
 

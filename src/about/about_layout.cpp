@@ -98,8 +98,8 @@ void buildLines(QWidget* client) {
         auto* line = new LineControl(QColor(drawn.colour), drawn.penWidth, client);
         line->setObjectName(QStringLiteral("Line1"));
         line->setProperty("index", drawn.index);
-        line->move(twips(drawn.x1), twips(drawn.y));
-        line->setFixedWidth(twips(drawn.x2 - drawn.x1));
+        line->move(twipsToPixels(drawn.x1), twipsToPixels(drawn.y));
+        line->setFixedWidth(twipsToPixels(drawn.x2 - drawn.x1));
     }
 }
 

@@ -15,8 +15,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 using Outcome = std::variant<QString, Refusal>;
@@ -33,11 +31,11 @@ Outcome answerMask(const Request& request) {
     const MaskResult& result = std::get<MaskResult>(calculation);
     if (!request.json)
         return result.Mask + u'\n' + discoverySentence(result) + u'\n';
-    return jsonText({{u"class"_s, request.ipClass},
-                     {u"mask"_s, result.Mask},
-                     {u"prefix"_s, prefixLength(result.Mask)},
-                     {u"segments"_s, result.Segments},
-                     {u"hostsPerSegment"_s, result.Hosts}});
+    return jsonText({{QStringLiteral("class"), request.ipClass},
+                     {QStringLiteral("mask"), result.Mask},
+                     {QStringLiteral("prefix"), prefixLength(result.Mask)},
+                     {QStringLiteral("segments"), result.Segments},
+                     {QStringLiteral("hostsPerSegment"), result.Hosts}});
 }
 
 // What View Range Information shows: the mask check's refusal first, then
@@ -51,18 +49,19 @@ SegmentListing listingFor(const Request& request) {
 
 QJsonObject describeSegments(const Request& request) {
     const int prefix = segmentPrefixLength(request.mask, request.ipClass);
-    return {{u"class"_s, request.ipClass},
-            {u"network"_s, request.netPattern},
-            {u"mask"_s, request.mask},
-            {u"prefix"_s, prefix},
-            {u"hostsPerSegment"_s, hostsPerSegment(prefix)}};
+    return {{QStringLiteral("class"), request.ipClass},
+            {QStringLiteral("network"), request.netPattern},
+            {QStringLiteral("mask"), request.mask},
+            {QStringLiteral("prefix"), prefix},
+            {QStringLiteral("hostsPerSegment"), hostsPerSegment(prefix)}};
 }
 
 void addRange(QJsonObject& json, const AddressRange& range) {
     const QString broadcast = broadcastAddress(range.end);
-    json.insert(u"start"_s, range.start);
-    json.insert(u"end"_s, range.end);
-    json.insert(u"broadcast"_s, broadcast.isEmpty() ? QJsonValue() : QJsonValue(broadcast));
+    json.insert(QStringLiteral("start"), range.start);
+    json.insert(QStringLiteral("end"), range.end);
+    json.insert(QStringLiteral("broadcast"),
+                broadcast.isEmpty() ? QJsonValue() : QJsonValue(broadcast));
 }
 
 QString rangeLine(const AddressRange& range) {
@@ -91,11 +90,11 @@ Outcome answerSegments(const Request& request) {
     }
     QJsonArray segments;
     for (int k = 0; k < rows->size(); ++k) {
-        QJsonObject segment{{u"segment"_s, rows->at(k)}};
+        QJsonObject segment{{QStringLiteral("segment"), rows->at(k)}};
         addRange(segment, rangeOfRow(*rows, k, request));
         segments.append(segment);
     }
-    json.insert(u"segments"_s, segments);
+    json.insert(QStringLiteral("segments"), segments);
     return jsonText(json);
 }
 
@@ -111,7 +110,7 @@ Outcome answerRange(const Request& request) {
     if (!request.json)
         return rangeLine(range);
     QJsonObject json = describeSegments(request);
-    json.insert(u"segment"_s, request.segment);
+    json.insert(QStringLiteral("segment"), request.segment);
     addRange(json, range);
     return jsonText(json);
 }

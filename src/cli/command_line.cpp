@@ -12,8 +12,6 @@
 
 #include <optional>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 struct CommandForm {
@@ -68,10 +66,10 @@ const NetworkClass* classNamed(const QString& letter) {
 
 QString networkProblem(const NetworkClass& networkClass) {
     if (&networkClass == &classB)
-        return u"--network takes a Class B network as two numbers 0 to 255, the first 128 to "
-               u"191, such as 172.16"_s;
-    return u"--network takes a Class C network as three numbers 0 to 255, the first 192 to 223, "
-           u"such as 192.168.10"_s;
+        return QStringLiteral("--network takes a Class B network as two numbers 0 to 255, the "
+                              "first 128 to 191, such as 172.16");
+    return QStringLiteral("--network takes a Class C network as three numbers 0 to 255, the "
+                          "first 192 to 223, such as 192.168.10");
 }
 
 // The parser heads its help with the path it was started by; scripts and the
@@ -88,18 +86,25 @@ QString helpText(const QCommandLineParser& parser) {
 }
 
 struct Options {
-    QCommandLineOption subnets{u"subnets"_s, u"Desired subnets, as typed in the window."_s, u"N"_s};
-    QCommandLineOption nodes{u"nodes"_s, u"Desired nodes per subnet, as typed in the window."_s,
-                             u"N"_s};
-    QCommandLineOption json{u"json"_s,
-                            u"Print one JSON object, with the prefix length, each segment's "
-                            u"broadcast address and the hosts per segment."_s};
-    QCommandLineOption network{u"network"_s,
-                               u"Write addresses on this network (172.16 for Class B, "
-                               u"192.168.10 for Class C) instead of X.Y or X.Y.Z."_s,
-                               u"NET"_s};
-    QCommandLineOption help{{u"h"_s, u"help"_s}, u"Show this help."_s};
-    QCommandLineOption version{{u"v"_s, u"version"_s}, u"Show the version."_s};
+    QCommandLineOption subnets{QStringLiteral("subnets"),
+                               QStringLiteral("Desired subnets, as typed in the window."),
+                               QStringLiteral("N")};
+    QCommandLineOption nodes{QStringLiteral("nodes"),
+                             QStringLiteral("Desired nodes per subnet, as typed in the window."),
+                             QStringLiteral("N")};
+    QCommandLineOption json{
+        QStringLiteral("json"),
+        QStringLiteral("Print one JSON object, with the prefix length, each segment's "
+                       "broadcast address and the hosts per segment.")};
+    QCommandLineOption network{
+        QStringLiteral("network"),
+        QStringLiteral("Write addresses on this network (172.16 for Class B, 192.168.10 for "
+                       "Class C) instead of X.Y or X.Y.Z."),
+        QStringLiteral("NET")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Show the version.")};
 };
 
 // As in the window, a request is one number: typing into one box locks the
@@ -109,18 +114,18 @@ std::optional<QString> readNumbers(const QCommandLineParser& parser, const Optio
     request.subnets = parser.value(options.subnets);
     request.nodes = parser.value(options.nodes);
     if (request.subnets.isEmpty() == request.nodes.isEmpty())
-        return u"give one of --subnets and --nodes"_s;
+        return QStringLiteral("give one of --subnets and --nodes");
     return std::nullopt;
 }
 
 std::optional<QString> readMask(const QCommandLineParser& parser, const Options& options,
                                 const QStringList& words, Request& request) {
     if (parser.isSet(options.subnets) || parser.isSet(options.nodes))
-        return u"--subnets and --nodes belong to the mask command"_s;
+        return QStringLiteral("--subnets and --nodes belong to the mask command");
     // The window lists nothing for an empty mask and says nothing either.
     request.mask = words[2];
     if (request.mask.isEmpty())
-        return u"the mask is empty"_s;
+        return QStringLiteral("the mask is empty");
     request.segment = words.value(3);
     return std::nullopt;
 }
@@ -131,13 +136,13 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, const Optio
                                    const CommandForm& form, Request& request) {
     const QStringList words = parser.positionalArguments();
     if (words.size() != form.words)
-        return u"wrong number of arguments for %1"_s.arg(form.name);
+        return QStringLiteral("wrong number of arguments for %1").arg(form.name);
     const NetworkClass* networkClass = classNamed(words[1]);
     if (!networkClass)
-        return u"the class is B or C, not \"%1\""_s.arg(words[1]);
+        return QStringLiteral("the class is B or C, not \"%1\"").arg(words[1]);
     for (const QCommandLineOption* option : {&options.subnets, &options.nodes, &options.network}) {
         if (parser.values(*option).size() > 1)
-            return u"--%1 is given more than once"_s.arg(option->names().first());
+            return QStringLiteral("--%1 is given more than once").arg(option->names().first());
     }
     request.command = form.command;
     request.ipClass = words[1];
@@ -168,13 +173,14 @@ CommandLine readCommandLine(const QStringList& arguments) {
     if (parser.isSet(options.help))
         return Printout{helpText(parser)};
     if (parser.isSet(options.version))
-        return Printout{u"tarnwell-cli "_s + QLatin1String(applicationVersion) + u'\n'};
+        return Printout{QStringLiteral("tarnwell-cli ") + QLatin1String(applicationVersion) +
+                        u'\n'};
 
     const QString name = parser.positionalArguments().value(0);
     const CommandForm* form = commandNamed(name);
     if (!form) {
-        const QString problem =
-            name.isEmpty() ? u"no command given"_s : u"unknown command \"%1\""_s.arg(name);
+        const QString problem = name.isEmpty() ? QStringLiteral("no command given")
+                                               : QStringLiteral("unknown command \"%1\"").arg(name);
         return UsageError{problem, anyUsage.toString()};
     }
     Request request;

@@ -4,19 +4,18 @@
 
 #include "app_icon.h"
 
+#include "common/app_info.h"
+
 #include <QIconEngine>
-#include <array>
 #include <optional>
 
 namespace {
 
 // Every size is drawn, so no window, task bar or switcher scales a smaller
 // picture up.
-constexpr std::array drawnSizes = {16, 32, 48, 64, 128, 256};
-
 QIcon readPictures() {
     QIcon icon;
-    for (const int size : drawnSizes)
+    for (const int size : iconSizes)
         icon.addFile(QStringLiteral(":/icons/tarnwell-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -43,7 +42,7 @@ public:
     }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const int size : drawnSizes)
+        for (const int size : iconSizes)
             sizes.append(QSize(size, size));
         return sizes;
     }

@@ -11,6 +11,8 @@
 // line near the left, so controls placed from the frame's top-left corner lie
 // wholly inside the box.
 class CaptionedFrame : public QGroupBox {
+    Q_OBJECT
+
 public:
     using QGroupBox::QGroupBox;
 

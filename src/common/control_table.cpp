@@ -83,13 +83,13 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
 
 void place(QWidget* control, const ControlRow& row) {
     if (row.kind == ControlKind::Line) {
-        control->move(twips(row.left), twips(row.top));
-        control->setFixedWidth(twips(row.width));
+        control->move(twipsToPixels(row.left), twipsToPixels(row.top));
+        control->setFixedWidth(twipsToPixels(row.width));
     } else if (row.traits & autoSize) {
-        control->move(twips(row.left), twips(row.top));
+        control->move(twipsToPixels(row.left), twipsToPixels(row.top));
         control->adjustSize();
     } else {
-        control->setGeometry(twipsRect(row.left, row.top, row.width, row.height));
+        control->setGeometry(twipsRectToPixels(row.left, row.top, row.width, row.height));
     }
 }
 
@@ -105,7 +105,6 @@ void buildControls(QWidget* client, std::span<const ControlRow> table) {
         control->setFont(classicFont(row.points, row.traits & bold));
         control->setProperty(tabIndexProperty, row.tabIndex);
         control->setEnabled(!(row.traits & disabled));
-        control->setVisible(!(row.traits & hidden));
         place(control, row);
         built.insert(control->objectName(), control);
     }

@@ -23,10 +23,9 @@ enum Trait : unsigned {
     wraps = 1 << 2,      // a label whose text wraps within its box
     autoSize = 1 << 3,   // a label whose box fits its text
     bold = 1 << 4,       // bold face
-    hidden = 1 << 5,     // not visible at start
-    disabled = 1 << 6,   // not enabled at start
-    selected = 1 << 7,   // an option selected at start
-    borderless = 1 << 8, // a frame drawn without any border or caption
+    disabled = 1 << 5,   // not enabled at start
+    selected = 1 << 6,   // an option selected at start
+    borderless = 1 << 7, // a frame drawn without any border or caption
 };
 } // namespace trait
 

@@ -15,6 +15,8 @@ class Label;
 // text its source gives on the clipboard and is disabled while that text is
 // empty. The menu belongs to the control, so it can be found while open.
 class CopyMenu : public QMenu {
+    Q_OBJECT
+
 public:
     using TextSource = std::function<QString()>;
 

@@ -21,13 +21,20 @@ inline constexpr NetworkClass classC{"C", "X.Y.Z", "X.Y.Z.0"};
 // prefix every segment and address is written on. The main window owns the
 // one instance and hands it to the views; the rules take the values as
 // arguments instead.
-struct SharedState {
-    QString IPClass;    // "B" or "C"; empty until the window has loaded
-    QString NetPattern; // "X.Y" or "X.Y.Z"; empty until the window has loaded
+class SharedState {
+public:
+    // "B" or "C"; empty until the window has loaded.
+    const QString& IPClass() const { return IPClass_; }
+    // "X.Y" or "X.Y.Z"; empty until the window has loaded.
+    const QString& NetPattern() const { return NetPattern_; }
 
-    // The only writer of both: they always name the same class.
+    // The only writer of both, so they always name the same class.
     void select(const NetworkClass& chosen) {
-        IPClass = QString::fromLatin1(chosen.ipClass);
-        NetPattern = QString::fromLatin1(chosen.netPattern);
+        IPClass_ = QString::fromLatin1(chosen.ipClass);
+        NetPattern_ = QString::fromLatin1(chosen.netPattern);
     }
+
+private:
+    QString IPClass_;
+    QString NetPattern_;
 };

@@ -11,10 +11,10 @@
 // scales logical pixels on high-DPI screens, so the layout scales with them.
 constexpr int twipsPerPixel = 15;
 
-inline int twips(int value) {
-    return static_cast<int>(std::lround(static_cast<double>(value) / twipsPerPixel));
+inline int twipsToPixels(int twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
 }
 
-inline QRect twipsRect(int left, int top, int width, int height) {
-    return {twips(left), twips(top), twips(width), twips(height)};
+inline QRect twipsRectToPixels(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
 }

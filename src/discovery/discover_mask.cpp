@@ -93,8 +93,8 @@ void findByNodes(const ClassRules& rules, bool classC, double wanted, Finding& f
 } // namespace
 
 MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, const QString& IPClass) {
-    const bool classC = IPClass == QLatin1String("C");
-    if (!classC && IPClass != QLatin1String("B"))
+    const bool classC = IPClass == u"C";
+    if (!classC && IPClass != u"B")
         return failed();
     const ClassRules& rules = classC ? classCRules : classBRules;
     Finding finding;

@@ -8,6 +8,7 @@
 #include "common/copy_menu.h"
 #include "common/system_colour.h"
 #include "discovery/calculation.h"
+#include "mask_discovery_layout.h"
 
 #include <variant>
 
@@ -19,19 +20,22 @@ constexpr int backspace = 8;
 
 } // namespace
 
-MaskDiscoveryView::MaskDiscoveryView(QWidget* window, SharedState& state,
-                                     MessageBoxService& messages)
-    : txt_Subnets(controlNamed<TextBox>(window, "txt_Subnets")),
-      txt_hosts(controlNamed<TextBox>(window, "txt_hosts")),
-      cmd_Calc(controlNamed<QPushButton>(window, "cmd_Calc")),
-      cmd_View(controlNamed<QPushButton>(window, "cmd_View")),
-      lbl_MaskAnswer(controlNamed<Label>(window, "lbl_MaskAnswer")),
-      lbl_Discovery(controlNamed<Label>(window, "lbl_Discovery")),
-      lbl_ClassExt(controlNamed<Label>(window, "lbl_ClassExt")),
-      rb_B(controlNamed<OptionButton>(window, "rb_B")),
-      rb_C(controlNamed<OptionButton>(window, "rb_C")), state_(state), messages_(messages) {
+MaskDiscoveryView::MaskDiscoveryView(QWidget* pane, SharedState& state, MessageBoxService& messages)
+    : state_(state), messages_(messages) {
+    buildMaskDiscoveryControls(pane);
+    applyTabOrder(pane);
+
+    txt_Subnets = controlNamed<TextBox>(pane, "txt_Subnets");
+    txt_hosts = controlNamed<TextBox>(pane, "txt_hosts");
+    cmd_Calc = controlNamed<QPushButton>(pane, "cmd_Calc");
+    cmd_View = controlNamed<QPushButton>(pane, "cmd_View");
+    lbl_MaskAnswer = controlNamed<Label>(pane, "lbl_MaskAnswer");
+    lbl_Discovery = controlNamed<Label>(pane, "lbl_Discovery");
+    lbl_ClassExt = controlNamed<Label>(pane, "lbl_ClassExt");
+    rb_B = controlNamed<OptionButton>(pane, "rb_B");
+    rb_C = controlNamed<OptionButton>(pane, "rb_C");
     connect(cmd_Calc, &QPushButton::clicked, this, &MaskDiscoveryView::cmd_Calc_Click);
-    connect(cmd_View, &QPushButton::clicked, this, &MaskDiscoveryView::viewSubnets);
+    connect(cmd_View, &QPushButton::clicked, this, &MaskDiscoveryView::cmd_View_Click);
     connect(txt_Subnets, &TextBox::changed, this, &MaskDiscoveryView::txt_Subnets_Change);
     connect(txt_hosts, &TextBox::changed, this, &MaskDiscoveryView::txt_hosts_Change);
     txt_Subnets->setKeyPressHandler([this](int& KeyAscii) { txt_Subnets_KeyPress(KeyAscii); });
@@ -41,19 +45,39 @@ MaskDiscoveryView::MaskDiscoveryView(QWidget* window, SharedState& state,
     connect(rb_C, &OptionButton::picked, this, &MaskDiscoveryView::rb_C_Click);
     offerCopyMenu(lbl_MaskAnswer);
     offerCopyMenu(lbl_Discovery);
+
+    describeForAccessibility(pane);
 }
 
-void MaskDiscoveryView::showClass(const NetworkClass& chosen) {
+// Inputs are named by the caption beside them. Labels whose text changes are
+// only described: an accessible name would replace the text they read out.
+// The captions carry no "&", so labelling an input gives it no access key.
+void MaskDiscoveryView::describeForAccessibility(const QWidget* pane) {
+    txt_Subnets->setAccessibleName(QStringLiteral("Desired subnets"));
+    txt_hosts->setAccessibleName(QStringLiteral("Desired nodes"));
+    lbl_ClassExt->setAccessibleDescription(QStringLiteral("Network address format"));
+    lbl_MaskAnswer->setAccessibleDescription(QStringLiteral("Closest matching subnet mask"));
+    lbl_Discovery->setAccessibleDescription(QStringLiteral("Segments and hosts per segment"));
+    controlNamed<QLabel>(pane, "lbl_info1")->setBuddy(txt_Subnets);
+    controlNamed<QLabel>(pane, "lbl_info3")->setBuddy(txt_hosts);
+}
+
+void MaskDiscoveryView::shareClass(const NetworkClass& chosen) {
     state_.select(chosen);
     lbl_ClassExt->setCaption(QString::fromLatin1(chosen.network));
 }
 
-const NetworkClass& MaskDiscoveryView::shownClass() const {
+const NetworkClass& MaskDiscoveryView::classOfOptions() const {
     return rb_C->value() ? classC : classB;
 }
 
-QString MaskDiscoveryView::mask() const {
-    return lbl_MaskAnswer->caption();
+// The button is enabled only while there is a mask; without one nothing
+// at all happens.
+void MaskDiscoveryView::cmd_View_Click() {
+    const QString mask = lbl_MaskAnswer->caption();
+    if (mask.isEmpty())
+        return;
+    emit viewSubnets(classOfOptions(), mask);
 }
 
 void MaskDiscoveryView::focusFirstInput() {
@@ -116,7 +140,7 @@ void MaskDiscoveryView::cmd_Calc_Click() {
     const QString nodes = txt_hosts->text();
     if (subnets.isEmpty() && nodes.isEmpty())
         return;
-    const std::variant<MaskResult, Refusal> answer = calculate(subnets, nodes, state_.IPClass);
+    const std::variant<MaskResult, Refusal> answer = calculate(subnets, nodes, state_.IPClass());
     if (const auto* refusal = std::get_if<Refusal>(&answer)) {
         messages_.show(refusal->text.toString(), OkOnly, refusal->title.toString());
         return;
@@ -128,7 +152,7 @@ void MaskDiscoveryView::cmd_Calc_Click() {
 }
 
 void MaskDiscoveryView::pickClass(const NetworkClass& chosen) {
-    showClass(chosen);
+    shareClass(chosen);
     CheckCalcEnabled();
     ClearResults();
     ClearInputs();

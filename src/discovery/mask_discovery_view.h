@@ -13,7 +13,7 @@
 #include <QObject>
 #include <QPushButton>
 
-// The Mask Discovery half of the main window: the user asks for a number of
+// The Mask Discovery view of the main window: the user asks for a number of
 // subnets or of nodes per subnet and the class, and Calculate shows the
 // closest mask with its segment and host counts. Handlers follow the
 // controls' events; every change of an input blanks the results, so what is
@@ -22,24 +22,23 @@ class MaskDiscoveryView : public QObject {
     Q_OBJECT
 
 public:
-    // Takes the view's controls from the built window.
-    MaskDiscoveryView(QWidget* window, SharedState& state, MessageBoxService& messages);
+    // Builds the view's controls into `pane`; showing the pane is the caller's.
+    MaskDiscoveryView(QWidget* pane, SharedState& state, MessageBoxService& messages);
 
     // Shares the class and shows its network; the options are left as they are.
-    void showClass(const NetworkClass& chosen);
+    void shareClass(const NetworkClass& chosen);
     // The class the options show, whichever class is shared now.
-    const NetworkClass& shownClass() const;
-    // The mask found last, empty while the inputs have none.
-    QString mask() const;
+    const NetworkClass& classOfOptions() const;
     // The first input that takes keys: the nodes box while the subnets box is locked.
     void focusFirstInput();
 
 signals:
-    // View Subnets was clicked.
-    void viewSubnets();
+    // View Subnets hands the mask found last over, with the class the options show.
+    void viewSubnets(const NetworkClass& chosen, const QString& mask);
 
 private:
     void cmd_Calc_Click();
+    void cmd_View_Click();
     void txt_Subnets_Change();
     void txt_hosts_Change();
     void txt_Subnets_KeyPress(int& KeyAscii);
@@ -53,18 +52,19 @@ private:
     void ClearInputs();
 
     void pickClass(const NetworkClass& chosen);
+    void describeForAccessibility(const QWidget* pane);
     static void lockPartner(const TextBox* edited, TextBox* partner);
     static void filterDigits(int& KeyAscii);
 
-    TextBox* const txt_Subnets;
-    TextBox* const txt_hosts;
-    QPushButton* const cmd_Calc;
-    QPushButton* const cmd_View;
-    Label* const lbl_MaskAnswer;
-    Label* const lbl_Discovery;
-    Label* const lbl_ClassExt;
-    OptionButton* const rb_B;
-    OptionButton* const rb_C;
+    TextBox* txt_Subnets;
+    TextBox* txt_hosts;
+    QPushButton* cmd_Calc;
+    QPushButton* cmd_View;
+    Label* lbl_MaskAnswer;
+    Label* lbl_Discovery;
+    Label* lbl_ClassExt;
+    OptionButton* rb_B;
+    OptionButton* rb_C;
     SharedState& state_;
     MessageBoxService& messages_;
 };

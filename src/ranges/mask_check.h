@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ranges/refusal_and_range.h"
+#include "common/refusal.h"
 
 #include <QString>
 #include <optional>

@@ -7,28 +7,47 @@
 #include "common/control_table.h"
 #include "common/copy_menu.h"
 #include "ranges/mask_check.h"
+#include "ranges/range_information_layout.h"
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
 #include "ranges/segment_table.h"
 
 #include <variant>
 
-RangeInformationView::RangeInformationView(QWidget* window, SharedState& state,
+RangeInformationView::RangeInformationView(QWidget* pane, SharedState& state,
                                            MessageBoxService& messages)
-    : rb_B2(controlNamed<OptionButton>(window, "rb_B2")),
-      rb_C2(controlNamed<OptionButton>(window, "rb_C2")),
-      txt_SubnetMask(controlNamed<TextBox>(window, "txt_SubnetMask")),
-      cmd_Discover(controlNamed<QPushButton>(window, "cmd_Discover")),
-      list_Range(controlNamed<ListBox>(window, "list_Range")),
-      lbl_Start(controlNamed<Label>(window, "lbl_Start")),
-      lbl_End(controlNamed<Label>(window, "lbl_End")),
-      lbl_Ext2(controlNamed<Label>(window, "lbl_Ext2")), state_(state), messages_(messages) {
+    : state_(state), messages_(messages) {
+    buildRangeInformationControls(pane);
+    applyTabOrder(pane);
+
+    rb_B2 = controlNamed<OptionButton>(pane, "rb_B2");
+    rb_C2 = controlNamed<OptionButton>(pane, "rb_C2");
+    txt_SubnetMask = controlNamed<TextBox>(pane, "txt_SubnetMask");
+    cmd_Discover = controlNamed<QPushButton>(pane, "cmd_Discover");
+    list_Range = controlNamed<ListBox>(pane, "list_Range");
+    lbl_Start = controlNamed<Label>(pane, "lbl_Start");
+    lbl_End = controlNamed<Label>(pane, "lbl_End");
+    lbl_Ext2 = controlNamed<Label>(pane, "lbl_Ext2");
     connect(rb_B2, &OptionButton::picked, this, &RangeInformationView::rb_B2_Click);
     connect(rb_C2, &OptionButton::picked, this, &RangeInformationView::rb_C2_Click);
     connect(txt_SubnetMask, &TextBox::changed, this, &RangeInformationView::txt_SubnetMask_Change);
     connect(cmd_Discover, &QPushButton::clicked, this, &RangeInformationView::cmd_Discover_Click);
     connect(list_Range, &ListBox::picked, this, &RangeInformationView::list_Range_Click);
     offerCopying();
+
+    describeForAccessibility(pane);
+}
+
+// Inputs are named by the caption beside them. Labels whose text changes are
+// only described: an accessible name would replace the text they read out.
+// The caption carries no "&", so labelling the mask box gives it no access key.
+void RangeInformationView::describeForAccessibility(const QWidget* pane) {
+    txt_SubnetMask->setAccessibleName(QStringLiteral("Subnet mask"));
+    list_Range->setAccessibleName(QString::fromLatin1(availableSegmentsCaption));
+    lbl_Ext2->setAccessibleDescription(QStringLiteral("Network address format"));
+    lbl_Start->setAccessibleDescription(QString::fromLatin1(startingAddressCaption));
+    lbl_End->setAccessibleDescription(QString::fromLatin1(endingAddressCaption));
+    controlNamed<QLabel>(pane, "lbl_SMLU")->setBuddy(txt_SubnetMask);
 }
 
 // Selecting an unselected option runs its Click handler, so the reset runs
@@ -67,7 +86,7 @@ QString RangeInformationView::allSegmentsText() const {
     QStringList rows;
     for (int k = 0; k < list_Range->count(); ++k)
         rows.append(list_Range->item(k)->text());
-    return segmentTable(rows, txt_SubnetMask->text(), state_.IPClass, state_.NetPattern);
+    return segmentTable(rows, txt_SubnetMask->text(), state_.IPClass(), state_.NetPattern());
 }
 
 void RangeInformationView::clearAddresses() {
@@ -101,7 +120,7 @@ void RangeInformationView::refuse(const Refusal& refusal) {
 }
 
 bool RangeInformationView::ValidateMask(const QString& mask) {
-    if (const std::optional<Refusal> refusal = maskRefusal(checkMask(mask, state_.IPClass))) {
+    if (const std::optional<Refusal> refusal = maskRefusal(checkMask(mask, state_.IPClass()))) {
         refuse(*refusal);
         return false;
     }
@@ -115,7 +134,7 @@ void RangeInformationView::cmd_Discover_Click() {
     if (!ValidateMask(txt_SubnetMask->text()))
         return;
     const SegmentListing listing =
-        listSegments(txt_SubnetMask->text(), state_.IPClass, state_.NetPattern);
+        listSegments(txt_SubnetMask->text(), state_.IPClass(), state_.NetPattern());
     if (const auto* rows = std::get_if<QStringList>(&listing)) {
         list_Range->addItems(*rows);
     } else if (const auto* range = std::get_if<AddressRange>(&listing)) {
@@ -132,8 +151,8 @@ void RangeInformationView::list_Range_Click() {
         return;
     const QString above = k > 0 ? list_Range->item(k - 1)->text() : QString();
     const std::optional<AddressRange> range =
-        segmentRange(k, list_Range->item(k)->text(), above, txt_SubnetMask->text(), state_.IPClass,
-                     state_.NetPattern);
+        segmentRange(k, list_Range->item(k)->text(), above, txt_SubnetMask->text(),
+                     state_.IPClass(), state_.NetPattern());
     if (range) {
         lbl_Start->setCaption(range->start);
         lbl_End->setCaption(range->end);

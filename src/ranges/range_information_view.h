@@ -8,9 +8,9 @@
 #include "common/list_box.h"
 #include "common/message_box.h"
 #include "common/option_button.h"
+#include "common/refusal.h"
 #include "common/shared_state.h"
 #include "common/text_box.h"
-#include "ranges/refusal_and_range.h"
 
 #include <QObject>
 #include <QPushButton>
@@ -23,9 +23,11 @@
 // class empties the list and the addresses, so they always belong to the
 // current inputs.
 class RangeInformationView : public QObject {
+    Q_OBJECT
+
 public:
-    // Takes the view's controls from the built window.
-    RangeInformationView(QWidget* window, SharedState& state, MessageBoxService& messages);
+    // Builds the view's controls into `pane`; showing the pane is the caller's.
+    RangeInformationView(QWidget* pane, SharedState& state, MessageBoxService& messages);
 
     // The View menu's reset: class B, with its option selected, and nothing else.
     void resetToClassB();
@@ -45,16 +47,17 @@ private:
     void clearAddresses();
     void refuse(const Refusal& refusal);
     void offerCopying();
+    void describeForAccessibility(const QWidget* pane);
     QString allSegmentsText() const;
 
-    OptionButton* const rb_B2;
-    OptionButton* const rb_C2;
-    TextBox* const txt_SubnetMask;
-    QPushButton* const cmd_Discover;
-    ListBox* const list_Range;
-    Label* const lbl_Start;
-    Label* const lbl_End;
-    Label* const lbl_Ext2;
+    OptionButton* rb_B2;
+    OptionButton* rb_C2;
+    TextBox* txt_SubnetMask;
+    QPushButton* cmd_Discover;
+    ListBox* list_Range;
+    Label* lbl_Start;
+    Label* lbl_End;
+    Label* lbl_Ext2;
     SharedState& state_;
     MessageBoxService& messages_;
 };

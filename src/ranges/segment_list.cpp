@@ -8,8 +8,6 @@
 #include <cmath>
 #include <optional>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 // The mask group that carries the subnet bits: its value, and how many mask
@@ -45,15 +43,15 @@ SegmentListing listSegments(const QString& mask, const QString& ipClass,
                             const QString& netPattern) {
     const QString prefix = netPattern + u'.';
     if (ipClass == u"B" && mask == u"255.255.0.0")
-        return AddressRange{prefix + u"1.1"_s, prefix + u"254.254"_s};
+        return AddressRange{prefix + QStringLiteral("1.1"), prefix + QStringLiteral("254.254")};
     if (ipClass == u"C" && mask == u"255.255.255.0")
-        return AddressRange{prefix + u"1"_s, prefix + u"254"_s};
+        return AddressRange{prefix + QStringLiteral("1"), prefix + QStringLiteral("254")};
     if (ipClass == u"B" && mask == u"255.255.255.0")
         return classMismatchRefusal;
     const std::optional<SubnetGroup> group = subnetGroup(mask, ipClass);
     if (!group)
         return QStringList();
-    return segmentRows(group->value, prefix, ipClass == u"B" ? u".0"_s : QString());
+    return segmentRows(group->value, prefix, ipClass == u"B" ? QStringLiteral(".0") : QString());
 }
 
 int segmentPrefixLength(const QString& mask, const QString& ipClass) {

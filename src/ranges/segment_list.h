@@ -4,7 +4,8 @@
 
 #pragma once
 
-#include "ranges/refusal_and_range.h"
+#include "common/refusal.h"
+#include "ranges/address_range.h"
 
 #include <QString>
 #include <QStringList>

@@ -6,8 +6,6 @@
 
 #include "common/number_text.h"
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 AddressRange classBRange(int k, const QString& row, const QString& above, const QString& mask,
@@ -26,7 +24,7 @@ AddressRange classBRange(int k, const QString& row, const QString& above, const 
         next = above.mid(secondDot + 1, 3);
     }
     const double lastGroup = leadingNumber(next) - 1;
-    return {start, netPattern + u'.' + numberText(lastGroup) + u".254"_s};
+    return {start, netPattern + u'.' + numberText(lastGroup) + QStringLiteral(".254")};
 }
 
 AddressRange classCRange(int k, const QString& row, const QString& above, const QString& mask,
@@ -38,7 +36,7 @@ AddressRange classCRange(int k, const QString& row, const QString& above, const 
     const double last = (k == 0 ? leadingNumber(mask.right(3)) : segmentNumber(above)) - 2;
     // With a block of 2 a segment is only its own address and its broadcast.
     if (first > last)
-        return {u"None"_s, u"None"_s};
+        return {QStringLiteral("None"), QStringLiteral("None")};
     return {netPattern + u'.' + numberText(first), netPattern + u'.' + numberText(last)};
 }
 

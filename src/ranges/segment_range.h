@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ranges/refusal_and_range.h"
+#include "ranges/address_range.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,11 +5,11 @@
 // The About dialog on the offscreen platform, opened modally as the main
 // window opens it and driven from the keyboard.
 
-#include "about/about_captions.h"
 #include "about/about_dialog.h"
 #include "common/control_table.h"
 #include "common/label.h"
 
+#include "accessibility_checks.h"
 #include "qstring_printer.h"
 #include "recording_message_box.h"
 #include "scripted_system_services.h"
@@ -24,6 +24,8 @@
 #include <functional>
 
 namespace {
+
+using ::PrintTo;
 
 const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
@@ -74,6 +76,18 @@ TEST_F(AboutDialogTest, LoadShowsTitleAndVersion) {
 }
 
 // Each opening loads afresh from the application information.
+// The title and version are set at load, so they are described, not named.
+TEST_F(AboutDialogTest, ControlsTellAScreenReaderWhatTheyHold) {
+    AboutDialog dialog(messages, system, nullptr);
+    const Told told[] = {
+        {"lblTitle", nullptr, "Application title"},
+        {"lblVersion", nullptr, "Application version"},
+        {"picIcon", "Program picture", ""},
+    };
+    for (const Told& row : told)
+        expectTold(&dialog, row);
+}
+
 TEST_F(AboutDialogTest, ReopeningLoadsAgain) {
     const QString title = QCoreApplication::applicationName();
     open([](AboutDialog&) {});
@@ -97,10 +111,6 @@ struct CloseCase {
     Qt::Key key;
     bool closes;
 };
-
-void PrintTo(const CloseCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class AboutDialogKeys : public AboutDialogTest, public testing::WithParamInterface<CloseCase> {};
 
@@ -154,29 +164,5 @@ TEST_F(AboutDialogTest, AltSStartsAToolThatIsThere) {
     EXPECT_EQ(system.started, std::vector<std::string>{"C:\\Tools\\tool.exe"});
     EXPECT_TRUE(messages.shown.isEmpty());
 }
-
-struct VersionCase {
-    const char* version;
-    const char* caption;
-};
-
-void PrintTo(const VersionCase& row, std::ostream* out) {
-    *out << row.version;
-}
-
-class VersionCaption : public testing::TestWithParam<VersionCase> {};
-
-TEST_P(VersionCaption, GivesMajorMinorRevision) {
-    EXPECT_EQ(versionCaption(QString::fromLatin1(GetParam().version)),
-              QString::fromLatin1(GetParam().caption));
-}
-
-INSTANTIATE_TEST_SUITE_P(Versions, VersionCaption,
-                         testing::Values(VersionCase{"1.0.0", "Version 1.0.0"},
-                                         VersionCase{"12.34.56", "Version 12.34.56"},
-                                         VersionCase{"2.5", "Version 2.5.0"},
-                                         VersionCase{"3", "Version 3.0.0"},
-                                         VersionCase{"1.2.3.4", "Version 1.2.3"},
-                                         VersionCase{"", "Version 0.0.0"}));
 
 } // namespace

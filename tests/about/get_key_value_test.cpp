@@ -15,6 +15,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 using namespace std::string_literals;
 
 const std::string keyPath = "SOFTWARE\\Tarnwell\\Test";
@@ -25,11 +27,6 @@ struct ValueCase {
     std::string bytes;
     std::string expected; // keyVal after the read, which started as "before"
 };
-
-// Names the row in test output instead of dumping its bytes.
-void PrintTo(const ValueCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class GetKeyValueReads : public testing::TestWithParam<ValueCase> {};
 
@@ -73,11 +70,6 @@ struct MissingCase {
     bool keyExists;
     std::string bytes; // of a string value, when the key exists
 };
-
-// Names the row in test output instead of dumping its bytes.
-void PrintTo(const MissingCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class GetKeyValueMisses : public testing::TestWithParam<MissingCase> {};
 

@@ -17,6 +17,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 using namespace std::string_literals;
 using Strings = std::vector<std::string>;
 
@@ -44,11 +46,6 @@ struct Scenario {
     Strings started;   // programs started
     bool message;      // whether the user is told the tool is unavailable
 };
-
-// Names the row in test output instead of dumping its bytes.
-void PrintTo(const Scenario& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class StartSysInfoFinds : public testing::TestWithParam<Scenario> {};
 

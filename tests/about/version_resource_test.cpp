@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "table_rows.h"
 #include "win32_test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 // reads them back the way Windows shows them.
 
 namespace {
+
+using ::PrintTo;
 
 std::vector<char> ownVersionInfo() {
     char path[MAX_PATH];
@@ -38,10 +41,6 @@ struct TextCase {
     const char* expected;
 };
 
-void PrintTo(const TextCase& row, std::ostream* out) {
-    *out << row.name;
-}
-
 class VersionText : public testing::TestWithParam<TextCase> {};
 
 TEST_P(VersionText, ReadsInUsEnglishUnicode) {
@@ -56,10 +55,11 @@ INSTANTIATE_TEST_SUITE_P(Entries, VersionText,
                          testing::Values(TextCase{"FileVersion", "1.00"},
                                          TextCase{"ProductVersion", "1.00"},
                                          TextCase{"ProductName", "Tarnwell"},
+                                         TextCase{"FileDescription", "Tarnwell"},
                                          TextCase{"InternalName", "Tarnwell"},
                                          TextCase{"OriginalFilename", "Tarnwell.exe"},
                                          TextCase{"Comments", "BETA Version"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         rowName);
 
 TEST(VersionInfo, NumbersAre1000) {
     auto info = ownVersionInfo();
@@ -112,6 +112,18 @@ TEST(VersionInfo, CarriesTheIconAtEverySize) {
         widths.push_back(entries[i].width);
     // A 256-pixel entry gives its width as 0.
     EXPECT_EQ(widths, (std::vector<int>{16, 32, 48, 0}));
+}
+
+// Windows reads a program's own manifest from resource 1 of type 24: it asks
+// for no elevation and declares Windows 10 and 11.
+TEST(VersionInfo, CarriesTheApplicationManifest) {
+    const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                               SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find(R"(<requestedExecutionLevel level="asInvoker")"), std::string::npos);
+    EXPECT_NE(manifest.find(R"(<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)"),
+              std::string::npos);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "about/win32_system_services.h"
 
+#include "table_rows.h"
 #include "win32_test_support.h"
 
 #include <gtest/gtest.h>
@@ -14,15 +15,13 @@
 
 namespace {
 
+using ::PrintTo;
+
 struct FileCase {
     const char* name;
     DWORD attributes; // 0: no such file
     bool ordinary;
 };
-
-void PrintTo(const FileCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class Win32FileTest : public testing::TestWithParam<FileCase> {
 protected:
@@ -52,6 +51,6 @@ INSTANTIATE_TEST_SUITE_P(Attributes, Win32FileTest,
                                          FileCase{"System", FILE_ATTRIBUTE_SYSTEM, false},
                                          FileCase{"Directory", FILE_ATTRIBUTE_DIRECTORY, false},
                                          FileCase{"Missing", 0, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         rowName);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "about/get_key_value.h"
 #include "about/win32_system_services.h"
 
+#include "table_rows.h"
 #include "win32_test_support.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@
 
 namespace {
 
+using ::PrintTo;
+
 using namespace std::string_literals;
 
 struct StoredCase {
@@ -24,10 +27,6 @@ struct StoredCase {
     bool read;            // what GetKeyValue returns
     std::string expected; // keyVal after the read, which started as "before"
 };
-
-void PrintTo(const StoredCase& row, std::ostream* out) {
-    *out << row.name;
-}
 
 class Win32GetKeyValue : public testing::TestWithParam<StoredCase> {
 protected:
@@ -58,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StoredCase{"ExpandString", REG_EXPAND_SZ, "%SystemRoot%\0"s, true, "before"},
                     StoredCase{"ExactlyTheBuffer", REG_SZ, longest + '\0', true, longest},
                     StoredCase{"OneByteTooLong", REG_SZ, longest + "q\0"s, false, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    rowName);
 
 TEST_F(Win32GetKeyValue, MissingValueIsNotRead) {
     std::string keyVal = "before";

@@ -10,8 +10,8 @@
 #include "about/about_dialog.h"
 #include "common/captioned_frame.h"
 #include "common/command_button.h"
-#include "main_window_fixture.h"
 #include "qstring_printer.h"
+#include "window_fixture.h"
 
 #include <QFontDatabase>
 #include <QLabel>

@@ -9,8 +9,8 @@
 // real windows platform, whose font engine differs from the offscreen one.
 
 #include "about/about_dialog.h"
-#include "main_window_fixture.h"
 #include "qstring_printer.h"
+#include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

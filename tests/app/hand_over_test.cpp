@@ -5,9 +5,9 @@
 #include "common/label.h"
 #include "common/list_box.h"
 #include "common/option_button.h"
-#include "main_window_fixture.h"
 #include "qstring_printer.h"
 #include "ranges/segment_list.h"
+#include "window_fixture.h"
 
 namespace {
 
@@ -54,8 +54,8 @@ TEST_F(HandOverTest, ClassCReplacesClassBAndWhatWasTyped) {
 
     EXPECT_FALSE(selected("rb_B2"));
     EXPECT_TRUE(selected("rb_C2"));
-    EXPECT_EQ(window.state().IPClass, "C");
-    EXPECT_EQ(window.state().NetPattern, "X.Y.Z");
+    EXPECT_EQ(window.state().IPClass(), "C");
+    EXPECT_EQ(window.state().NetPattern(), "X.Y.Z");
     EXPECT_EQ(caption("lbl_Ext2"), "X.Y.Z.0");
     EXPECT_EQ(control<QLineEdit>("txt_SubnetMask")->text(), "255.255.255.224");
     EXPECT_EQ(rows(), QStringList({"X.Y.Z.192", "X.Y.Z.160", "X.Y.Z.128", "X.Y.Z.96", "X.Y.Z.64",
@@ -71,7 +71,7 @@ TEST_F(HandOverTest, ClassBAfterClassCGoesBackToClassB) {
 
     EXPECT_TRUE(selected("rb_B2"));
     EXPECT_FALSE(selected("rb_C2"));
-    EXPECT_EQ(window.state().IPClass, "B");
+    EXPECT_EQ(window.state().IPClass(), "B");
     EXPECT_EQ(rows().size(), 62); // 255.255.252.0
 }
 

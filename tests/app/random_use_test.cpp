@@ -16,9 +16,9 @@
 #include "common/text_box.h"
 #include "discovery/discover_mask.h"
 #include "mask_discovery_invariants.h"
+#include "range_information_invariants.h"
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"
-#include "ranges/segment_range.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -175,7 +175,7 @@ private:
         return {text("txt_Subnets"),
                 text("txt_hosts"),
                 text("txt_SubnetMask"),
-                state().IPClass,
+                state().IPClass(),
                 discoveryClassClicks_,
                 rangeClassClicks_,
                 commands_,
@@ -380,10 +380,10 @@ QString Session::brokenRule(const Before& was) const {
                              title != QStringLiteral("Tarnwell - Range Discovery"))
         return QStringLiteral("the title names another view: ") + title;
 
-    const bool isC = state().IPClass == QStringLiteral("C");
+    const bool isC = state().IPClass() == QStringLiteral("C");
     const NetworkClass& shared = isC ? classC : classB;
-    if (state().IPClass != QString::fromLatin1(shared.ipClass) ||
-        state().NetPattern != QString::fromLatin1(shared.netPattern))
+    if (state().IPClass() != QString::fromLatin1(shared.ipClass) ||
+        state().NetPattern() != QString::fromLatin1(shared.netPattern))
         return QStringLiteral("IPClass and NetPattern disagree");
     const auto [optionB, optionC] =
         discoveryShown ? std::pair{"rb_B", "rb_C"} : std::pair{"rb_B2", "rb_C2"};
@@ -409,9 +409,9 @@ bool Session::answersTheInputs(const RecordingMessageBox::Message& message) cons
                DiscoverMask(text("txt_Subnets"), text("txt_hosts"), shownClass).Mask == noMaskFits;
     }
     const QString mask = text("txt_SubnetMask");
-    std::optional<Refusal> refusal = maskRefusal(checkMask(mask, state().IPClass));
+    std::optional<Refusal> refusal = maskRefusal(checkMask(mask, state().IPClass()));
     if (!refusal) {
-        const SegmentListing listing = listSegments(mask, state().IPClass, state().NetPattern);
+        const SegmentListing listing = listSegments(mask, state().IPClass(), state().NetPattern());
         if (const auto* mismatch = std::get_if<Refusal>(&listing))
             refusal = *mismatch;
     }
@@ -432,39 +432,17 @@ QString Session::brokenDiscoveryRule(const Before& was) const {
 }
 
 // While shown, the list and the addresses belong to the current mask text
-// and class.
+// and class; only the hand-over changes the mask and fills them at once.
 QString Session::brokenRangeRule(const Before& was) const {
-    const QString mask = text("txt_SubnetMask");
-    const bool accepted = checkMask(mask, state().IPClass) == MaskCheck::Accepted;
-    const SegmentListing listing = accepted
-                                       ? listSegments(mask, state().IPClass, state().NetPattern)
-                                       : SegmentListing(QStringList());
-    const auto* listed = std::get_if<QStringList>(&listing);
-    const QStringList shownRows = rows();
-    if (!shownRows.isEmpty() && (!listed || *listed != shownRows))
-        return QStringLiteral("the rows belong to another mask or class");
-    if (caption("lbl_Ext2") != (state().IPClass == QStringLiteral("C") ? "X.Y.Z.0" : "X.Y.0.0"))
-        return QStringLiteral("lbl_Ext2 shows another class");
-
-    const AddressRange shown{caption("lbl_Start"), caption("lbl_End")};
-    if (shown.start.isEmpty() && shown.end.isEmpty())
-        return {};
-    const bool inputsChanged = mask != was.mask || state().IPClass != was.ipClass ||
+    if (QString broken = brokenRangeInformationInvariant(*this); !broken.isEmpty())
+        return broken;
+    const bool addressesShown = !caption("lbl_Start").isEmpty() || !caption("lbl_End").isEmpty();
+    const bool inputsChanged = text("txt_SubnetMask") != was.mask ||
+                               state().IPClass() != was.ipClass ||
                                rangeClassClicks_ != was.rangeClassClicks;
-    if (inputsChanged && handOvers_ == was.handOvers)
+    if (addressesShown && inputsChanged && handOvers_ == was.handOvers)
         return QStringLiteral("a changed mask or class kept its addresses");
-    const auto same = [&](const std::optional<AddressRange>& range) {
-        return range && range->start == shown.start && range->end == shown.end;
-    };
-    if (const auto* whole = std::get_if<AddressRange>(&listing); whole && same(*whole))
-        return {};
-    for (qsizetype k = 0; listed && k < listed->size(); ++k) {
-        const QString above = k > 0 ? listed->at(k - 1) : QString();
-        if (same(segmentRange(int(k), listed->at(k), above, mask, state().IPClass,
-                              state().NetPattern)))
-            return {};
-    }
-    return QStringLiteral("the addresses belong to no segment of the mask");
+    return {};
 }
 
 Outcome Session::play(const std::vector<Step>& steps) {

@@ -21,7 +21,6 @@
 
 namespace {
 
-using namespace Qt::StringLiterals;
 using ::PrintTo;
 
 struct Printed {
@@ -32,7 +31,7 @@ struct Printed {
 
 // arguments: separated by blanks; "--subnets=" passes an empty text.
 Printed run(const char* arguments) {
-    QStringList words{u"tarnwell-cli"_s};
+    QStringList words{QStringLiteral("tarnwell-cli")};
     words += QString::fromLatin1(arguments).split(u' ', Qt::SkipEmptyParts);
     Printed printed{0, {}, {}};
     QTextStream out(&printed.out);
@@ -77,8 +76,9 @@ TEST_P(CliTable, PrintsTheWindowsAnswer) {
     } else if (c.usageProblem) {
         EXPECT_EQ(printed.status, 2);
         const QStringList lines = printed.err.split(u'\n');
-        EXPECT_EQ(lines.value(0), u"tarnwell-cli: "_s + QString::fromUtf16(c.usageProblem));
-        EXPECT_TRUE(lines.value(1).startsWith(u"Usage: tarnwell-cli "_s))
+        EXPECT_EQ(lines.value(0),
+                  QStringLiteral("tarnwell-cli: ") + QString::fromUtf16(c.usageProblem));
+        EXPECT_TRUE(lines.value(1).startsWith(QStringLiteral("Usage: tarnwell-cli ")))
             << printed.err.toStdString();
     } else {
         EXPECT_EQ(printed.status, 0);
@@ -168,10 +168,12 @@ const CliCase otherCases[] = {
 INSTANTIATE_TEST_SUITE_P(Other, CliTable, testing::ValuesIn(otherCases), rowName);
 
 TEST(CliPrintout, VersionAndHelp) {
-    EXPECT_EQ(run("--version").out, u"tarnwell-cli "_s + QLatin1String(applicationVersion) + u'\n');
+    EXPECT_EQ(run("--version").out,
+              QStringLiteral("tarnwell-cli ") + QLatin1String(applicationVersion) + u'\n');
     const Printed help = run("mask B --help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_TRUE(help.out.startsWith(u"Usage: tarnwell-cli mask B|C"_s)) << help.out.toStdString();
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: tarnwell-cli mask B|C")))
+        << help.out.toStdString();
 }
 
 // --json: the whole object, as the README documents its shape.

@@ -4,6 +4,7 @@
 
 // The event rules the views rely on, checked on each control by itself.
 
+#include "common/captioned_frame.h"
 #include "common/command_button.h"
 #include "common/label.h"
 #include "common/list_box.h"
@@ -247,6 +248,37 @@ TEST(CommandButton, LeavesTheCaptionOutOfWhatTheStyleDraws) {
     button.resize(81, 33);
     button.grab();
     EXPECT_FALSE(style.labels.contains(button.text())) << style.labels.join(u'|').toStdString();
+}
+
+// The etched line runs along every edge: dark, with a light line just below
+// or right of it. Below the caption's middle, the pair fills the outermost
+// pixels of the frame.
+TEST(CaptionedFrame, EtchesItsLineAlongEveryEdge) {
+    CaptionedFrame frame(QString{});
+    QPalette palette;
+    palette.setColor(QPalette::Dark, Qt::black);
+    palette.setColor(QPalette::Light, Qt::white);
+    palette.setColor(QPalette::Window, Qt::gray);
+    frame.setPalette(palette);
+    frame.resize(80, 60);
+    const QImage picture = frame.grab().toImage();
+    const int top = frame.borderTop();
+    const int middleRow = (top + 60) / 2;
+    const struct {
+        const char* edge;
+        QPoint dark;
+        QPoint light;
+    } edges[] = {
+        {"top", {40, top}, {40, top + 1}},
+        {"bottom", {40, 58}, {40, 59}},
+        {"left", {0, middleRow}, {1, middleRow}},
+        {"right", {78, middleRow}, {79, middleRow}},
+    };
+    for (const auto& e : edges) {
+        SCOPED_TRACE(e.edge);
+        EXPECT_EQ(picture.pixelColor(e.dark), QColor(Qt::black));
+        EXPECT_EQ(picture.pixelColor(e.light), QColor(Qt::white));
+    }
 }
 
 } // namespace

@@ -8,10 +8,10 @@
 #include "common/label.h"
 #include "common/system_colour.h"
 #include "common/text_box.h"
-#include "main_window_fixture.h"
 #include "mask_discovery_invariants.h"
 #include "qstring_printer.h"
 #include "system_colours.h"
+#include "window_fixture.h"
 
 #include <QInputMethodEvent>
 
@@ -205,8 +205,8 @@ TEST_F(MaskDiscoveryViewTest, PickingAClassEmptiesTheRequestAndSetsTheClass) {
         click("cmd_Calc");
         ASSERT_FALSE(caption("lbl_MaskAnswer").isEmpty());
         click(c.option);
-        EXPECT_EQ(window.state().IPClass, QString::fromLatin1(c.ipClass));
-        EXPECT_EQ(window.state().NetPattern, QString::fromLatin1(c.netPattern));
+        EXPECT_EQ(window.state().IPClass(), QString::fromLatin1(c.ipClass));
+        EXPECT_EQ(window.state().NetPattern(), QString::fromLatin1(c.netPattern));
         EXPECT_EQ(shown(), QStringLiteral("|1|80000005||1|80000005|||%1|0|0").arg(c.network));
     }
 }
@@ -277,8 +277,8 @@ TEST_F(MaskDiscoveryViewTest, AVisitToRangeInformationKeepsTheRequestAndTheClass
             click(c.rangeOption);
         choose("menu_ViewSMD");
         EXPECT_EQ(shown(), before);
-        EXPECT_EQ(window.state().IPClass, QString::fromLatin1(c.ipClass));
-        EXPECT_EQ(window.state().NetPattern, QString::fromLatin1(c.netPattern));
+        EXPECT_EQ(window.state().IPClass(), QString::fromLatin1(c.ipClass));
+        EXPECT_EQ(window.state().NetPattern(), QString::fromLatin1(c.netPattern));
 
         click("cmd_Calc");
         EXPECT_EQ(shown(), before);

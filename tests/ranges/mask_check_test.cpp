@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace Qt::StringLiterals;
+using ::PrintTo;
 
 struct MaskCase {
     const char* name;
@@ -21,10 +21,6 @@ struct MaskCase {
     const char16_t* ipClass;
     MaskCheck expected;
 };
-
-std::ostream& operator<<(std::ostream& out, const MaskCase& c) {
-    return out << c.name;
-}
 
 class MaskCheckTable : public testing::TestWithParam<MaskCase> {};
 
@@ -96,8 +92,9 @@ TEST(MaskCheckSweep, ThirdGroup) {
     for (int n = 0; n <= 255; ++n) {
         SCOPED_TRACE(n);
         const bool acceptedB = n == 0 || n == 255 || partialGroups.contains(n);
-        EXPECT_EQ(checkMask(mask(n, 0), u"B"_s), acceptedB ? Accepted : GeneralMessage);
-        EXPECT_EQ(checkMask(mask(n, 0), u"C"_s), n == 255 ? Accepted : ClassCMessage);
+        EXPECT_EQ(checkMask(mask(n, 0), QStringLiteral("B")),
+                  acceptedB ? Accepted : GeneralMessage);
+        EXPECT_EQ(checkMask(mask(n, 0), QStringLiteral("C")), n == 255 ? Accepted : ClassCMessage);
     }
 }
 
@@ -105,8 +102,8 @@ TEST(MaskCheckSweep, FourthGroupAfter255) {
     for (int n = 0; n <= 255; ++n) {
         SCOPED_TRACE(n);
         const MaskCheck expected = n == 0 || partialGroups.contains(n) ? Accepted : GeneralMessage;
-        EXPECT_EQ(checkMask(mask(255, n), u"B"_s), expected);
-        EXPECT_EQ(checkMask(mask(255, n), u"C"_s), expected);
+        EXPECT_EQ(checkMask(mask(255, n), QStringLiteral("B")), expected);
+        EXPECT_EQ(checkMask(mask(255, n), QStringLiteral("C")), expected);
     }
 }
 
@@ -116,10 +113,6 @@ struct RefusalCase {
     const char16_t* title;
     const char16_t* text;
 };
-
-std::ostream& operator<<(std::ostream& out, const RefusalCase& c) {
-    return out << c.name;
-}
 
 class MaskRefusalTable : public testing::TestWithParam<RefusalCase> {};
 

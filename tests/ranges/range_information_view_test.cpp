@@ -6,11 +6,14 @@
 #include "common/label.h"
 #include "common/list_box.h"
 #include "common/option_button.h"
-#include "main_window_fixture.h"
 #include "qstring_printer.h"
+#include "range_information_invariants.h"
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"
 #include "table_rows.h"
+#include "window_fixture.h"
+
+#include <functional>
 
 namespace {
 
@@ -149,6 +152,65 @@ INSTANTIATE_TEST_SUITE_P(Messages, RefusedMask, ::testing::Values(
     rowName);
 // clang-format on
 
+TEST_F(RangeInformationViewTest, EveryStepOfASessionKeepsTheInvariants) {
+    const std::pair<const char*, std::function<void()>> session[] = {
+        {"list class B",
+         [&] {
+             listMask("255.255.224.0");
+         }},
+        {"pick a row",
+         [&] {
+             pickRow(2);
+         }},
+        {"pick class C",
+         [&] {
+             pickClassC();
+         }},
+        {"list class C",
+         [&] {
+             listMask("255.255.255.240");
+         }},
+        {"pick the last row",
+         [&] {
+             pickRow(13);
+         }},
+        {"type a digit",
+         [&] {
+             type("txt_SubnetMask", "5");
+         }},
+        {"list what was typed",
+         [&] {
+             click("cmd_Discover");
+         }},
+        {"list the standard mask",
+         [&] {
+             listMask("255.255.255.0");
+         }},
+        {"reset from the menu",
+         [&] {
+             choose("menu_ViewRI");
+         }},
+        {"list class C's standard mask",
+         [&] {
+             listMask("255.255.255.0");
+         }},
+        {"list class B again",
+         [&] {
+             listMask("255.255.254.0");
+         }},
+        {"pick its last row",
+         [&] {
+             pickRow(125);
+         }},
+    };
+    EXPECT_EQ(brokenRangeInformationInvariant(*this), QString());
+    for (const auto& [step, act] : session) {
+        SCOPED_TRACE(step);
+        act();
+        EXPECT_EQ(brokenRangeInformationInvariant(*this), QString());
+    }
+}
+
 TEST_F(RangeInformationViewTest, TypingAfterAListingEmptiesIt) {
     listMask("255.255.248.0");
     pickRow(2);
@@ -168,8 +230,8 @@ TEST_F(RangeInformationViewTest, TheOtherClassClearsTheView) {
     EXPECT_TRUE(start().isEmpty());
     EXPECT_TRUE(end().isEmpty());
     EXPECT_EQ(control<Label>("lbl_Ext2")->caption(), "X.Y.Z.0");
-    EXPECT_EQ(window.state().IPClass, "C");
-    EXPECT_EQ(window.state().NetPattern, "X.Y.Z");
+    EXPECT_EQ(window.state().IPClass(), "C");
+    EXPECT_EQ(window.state().NetPattern(), "X.Y.Z");
     EXPECT_FALSE(control<OptionButton>("rb_B2")->value());
 }
 
@@ -182,8 +244,8 @@ TEST_F(RangeInformationViewTest, ChoosingTheViewAgainResetsItToClassB) {
 
     EXPECT_TRUE(control<OptionButton>("rb_B2")->value());
     EXPECT_FALSE(control<OptionButton>("rb_C2")->value());
-    EXPECT_EQ(window.state().IPClass, "B");
-    EXPECT_EQ(window.state().NetPattern, "X.Y");
+    EXPECT_EQ(window.state().IPClass(), "B");
+    EXPECT_EQ(window.state().NetPattern(), "X.Y");
     EXPECT_EQ(control<Label>("lbl_Ext2")->caption(), "X.Y.0.0");
     EXPECT_TRUE(maskText().isEmpty());
     EXPECT_EQ(list()->count(), 0);

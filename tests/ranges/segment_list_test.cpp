@@ -15,7 +15,7 @@
 
 namespace {
 
-using namespace Qt::StringLiterals;
+using ::PrintTo;
 
 QStringList rowsOf(const QString& mask, const QString& ipClass, const QString& netPattern) {
     const SegmentListing listing = listSegments(mask, ipClass, netPattern);
@@ -33,17 +33,14 @@ struct ListingCase {
     const char16_t* lastRow;
 };
 
-std::ostream& operator<<(std::ostream& out, const ListingCase& c) {
-    return out << c.name;
-}
-
 class SegmentListTable : public testing::TestWithParam<ListingCase> {};
 
 TEST_P(SegmentListTable, ListsRows) {
     const ListingCase& c = GetParam();
     const QString ipClass = QString::fromUtf16(c.ipClass);
     const QStringList rows =
-        rowsOf(QString::fromUtf16(c.mask), ipClass, ipClass == u"B" ? u"X.Y"_s : u"X.Y.Z"_s);
+        rowsOf(QString::fromUtf16(c.mask), ipClass,
+               ipClass == u"B" ? QStringLiteral("X.Y") : QStringLiteral("X.Y.Z"));
     ASSERT_EQ(rows.size(), c.rowCount);
     if (c.rowCount > 0) {
         EXPECT_EQ(rows.first(), QString::fromUtf16(c.firstRow));
@@ -81,7 +78,8 @@ TEST(SegmentPrefixLength, MatchesTheStepBetweenRows) {
         const QString mask = QString::fromUtf16(c.mask);
         const QString ipClass = QString::fromUtf16(c.ipClass);
         const bool classB = ipClass == u"B";
-        const QStringList rows = rowsOf(mask, ipClass, classB ? u"X.Y"_s : u"X.Y.Z"_s);
+        const QStringList rows =
+            rowsOf(mask, ipClass, classB ? QStringLiteral("X.Y") : QStringLiteral("X.Y.Z"));
         const int group = classB ? 2 : 3;
         const int step = rows[0].section(u'.', group, group).toInt() -
                          rows[1].section(u'.', group, group).toInt();
@@ -93,32 +91,40 @@ TEST(SegmentPrefixLength, MatchesTheStepBetweenRows) {
 }
 
 TEST(SegmentList, WorkedExampleClassB) {
-    const QStringList expected{u"X.Y.224.0"_s, u"X.Y.208.0"_s, u"X.Y.192.0"_s, u"X.Y.176.0"_s,
-                               u"X.Y.160.0"_s, u"X.Y.144.0"_s, u"X.Y.128.0"_s, u"X.Y.112.0"_s,
-                               u"X.Y.96.0"_s,  u"X.Y.80.0"_s,  u"X.Y.64.0"_s,  u"X.Y.48.0"_s,
-                               u"X.Y.32.0"_s,  u"X.Y.16.0"_s};
-    EXPECT_EQ(rowsOf(u"255.255.240.0"_s, u"B"_s, u"X.Y"_s), expected);
+    const QStringList expected{
+        QStringLiteral("X.Y.224.0"), QStringLiteral("X.Y.208.0"), QStringLiteral("X.Y.192.0"),
+        QStringLiteral("X.Y.176.0"), QStringLiteral("X.Y.160.0"), QStringLiteral("X.Y.144.0"),
+        QStringLiteral("X.Y.128.0"), QStringLiteral("X.Y.112.0"), QStringLiteral("X.Y.96.0"),
+        QStringLiteral("X.Y.80.0"),  QStringLiteral("X.Y.64.0"),  QStringLiteral("X.Y.48.0"),
+        QStringLiteral("X.Y.32.0"),  QStringLiteral("X.Y.16.0")};
+    EXPECT_EQ(rowsOf(QStringLiteral("255.255.240.0"), QStringLiteral("B"), QStringLiteral("X.Y")),
+              expected);
 }
 
 TEST(SegmentList, WorkedExampleClassC) {
-    const QStringList expected{u"X.Y.Z.128"_s, u"X.Y.Z.64"_s};
-    EXPECT_EQ(rowsOf(u"255.255.255.192"_s, u"C"_s, u"X.Y.Z"_s), expected);
+    const QStringList expected{QStringLiteral("X.Y.Z.128"), QStringLiteral("X.Y.Z.64")};
+    EXPECT_EQ(
+        rowsOf(QStringLiteral("255.255.255.192"), QStringLiteral("C"), QStringLiteral("X.Y.Z")),
+        expected);
 }
 
 TEST(SegmentList, RowsAreBuiltOnTheGivenPattern) {
-    const QStringList expected{u"P.Q.128.0"_s, u"P.Q.64.0"_s};
-    EXPECT_EQ(rowsOf(u"255.255.192.0"_s, u"B"_s, u"P.Q"_s), expected);
+    const QStringList expected{QStringLiteral("P.Q.128.0"), QStringLiteral("P.Q.64.0")};
+    EXPECT_EQ(rowsOf(QStringLiteral("255.255.192.0"), QStringLiteral("B"), QStringLiteral("P.Q")),
+              expected);
 }
 
 // Every row of every listing: strictly descending multiples of the block,
 // neither the all-zeros nor the all-ones segment, 256 / block - 2 of them.
 TEST(SegmentList, RowsAreTheInnerSegments) {
-    const QRegularExpression classB(u"^X\\.Y\\.(\\d+)\\.0$"_s);
-    const QRegularExpression classC(u"^X\\.Y\\.Z\\.(\\d+)$"_s);
+    const QRegularExpression classB(QStringLiteral("^X\\.Y\\.(\\d+)\\.0$"));
+    const QRegularExpression classC(QStringLiteral("^X\\.Y\\.Z\\.(\\d+)$"));
     for (int group : {128, 192, 224, 240, 248, 252, 254}) {
         for (const auto& [ipClass, pattern, mask, rowForm] :
-             {std::tuple{u"B"_s, u"X.Y"_s, u"255.255.%1.0"_s.arg(group), &classB},
-              std::tuple{u"C"_s, u"X.Y.Z"_s, u"255.255.255.%1"_s.arg(group), &classC}}) {
+             {std::tuple{QStringLiteral("B"), QStringLiteral("X.Y"),
+                         QStringLiteral("255.255.%1.0").arg(group), &classB},
+              std::tuple{QStringLiteral("C"), QStringLiteral("X.Y.Z"),
+                         QStringLiteral("255.255.255.%1").arg(group), &classC}}) {
             SCOPED_TRACE(mask.toStdString() + " class " + ipClass.toStdString());
             const int block = 256 - group;
             const QStringList rows = rowsOf(mask, ipClass, pattern);
@@ -147,10 +153,6 @@ struct StandardCase {
     const char16_t* end;
 };
 
-std::ostream& operator<<(std::ostream& out, const StandardCase& c) {
-    return out << c.name;
-}
-
 class StandardMaskTable : public testing::TestWithParam<StandardCase> {};
 
 TEST_P(StandardMaskTable, GivesWholeRange) {
@@ -172,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(StandardMasks, StandardMaskTable, testing::ValuesIn(sta
                          rowName);
 
 TEST(SegmentList, StandardClassCMaskWithClassBIsAMistype) {
-    const SegmentListing listing = listSegments(u"255.255.255.0"_s, u"B"_s, u"X.Y"_s);
+    const SegmentListing listing =
+        listSegments(QStringLiteral("255.255.255.0"), QStringLiteral("B"), QStringLiteral("X.Y"));
     const auto* refusal = std::get_if<Refusal>(&listing);
     ASSERT_NE(refusal, nullptr);
     EXPECT_EQ(refusal->title, u"Mistype in Information Request");

@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace Qt::StringLiterals;
+using ::PrintTo;
 
 struct RangeCase {
     const char* name;
@@ -27,10 +27,6 @@ struct RangeCase {
     const char16_t* start;
     const char16_t* end;
 };
-
-std::ostream& operator<<(std::ostream& out, const RangeCase& c) {
-    return out << c.name;
-}
 
 class SegmentRangeTable : public testing::TestWithParam<RangeCase> {};
 
@@ -80,9 +76,12 @@ const RangeCase rangeCases[] = {
 INSTANTIATE_TEST_SUITE_P(Rows, SegmentRangeTable, testing::ValuesIn(rangeCases), rowName);
 
 TEST(SegmentRange, OtherClassGivesNothing) {
+    EXPECT_FALSE(segmentRange(0, QStringLiteral("X.Y.128.0"), {}, QStringLiteral("255.255.192.0"),
+                              QStringLiteral("A"), QStringLiteral("X.Y"))
+                     .has_value());
     EXPECT_FALSE(
-        segmentRange(0, u"X.Y.128.0"_s, {}, u"255.255.192.0"_s, u"A"_s, u"X.Y"_s).has_value());
-    EXPECT_FALSE(segmentRange(0, u"X.Y.128.0"_s, {}, u"255.255.192.0"_s, {}, {}).has_value());
+        segmentRange(0, QStringLiteral("X.Y.128.0"), {}, QStringLiteral("255.255.192.0"), {}, {})
+            .has_value());
 }
 
 // The range of segment n with block b: from the address after the segment's
@@ -90,12 +89,12 @@ TEST(SegmentRange, OtherClassGivesNothing) {
 // group in class B and the broadcast value plus one in class C.
 AddressRange expectedRange(const QString& ipClass, int n, int block) {
     if (ipClass == u"B")
-        return {u"X.Y.%1.1"_s.arg(n), u"X.Y.%1.254"_s.arg(n + block - 1)};
+        return {QStringLiteral("X.Y.%1.1").arg(n), QStringLiteral("X.Y.%1.254").arg(n + block - 1)};
     const int first = n + 1;
     const int last = n + block - 2;
     if (first > last)
-        return {u"None"_s, u"None"_s};
-    return {u"X.Y.Z.%1"_s.arg(first), u"X.Y.Z.%1"_s.arg(last)};
+        return {QStringLiteral("None"), QStringLiteral("None")};
+    return {QStringLiteral("X.Y.Z.%1").arg(first), QStringLiteral("X.Y.Z.%1").arg(last)};
 }
 
 struct SweptMask {
@@ -107,9 +106,11 @@ struct SweptMask {
 std::vector<SweptMask> everyListedMask() {
     std::vector<SweptMask> masks;
     for (int group : {128, 192, 224, 240, 248, 252, 254}) {
-        masks.push_back({u"B"_s, u"255.255.%1.0"_s.arg(group), 256 - group});
-        masks.push_back({u"B"_s, u"255.255.255.%1"_s.arg(group), 1});
-        masks.push_back({u"C"_s, u"255.255.255.%1"_s.arg(group), 256 - group});
+        masks.push_back(
+            {QStringLiteral("B"), QStringLiteral("255.255.%1.0").arg(group), 256 - group});
+        masks.push_back({QStringLiteral("B"), QStringLiteral("255.255.255.%1").arg(group), 1});
+        masks.push_back(
+            {QStringLiteral("C"), QStringLiteral("255.255.255.%1").arg(group), 256 - group});
     }
     return masks;
 }
@@ -117,7 +118,8 @@ std::vector<SweptMask> everyListedMask() {
 TEST(SegmentRange, EveryRowOfEveryMaskSpansItsSegment) {
     for (const SweptMask& swept : everyListedMask()) {
         SCOPED_TRACE(swept.mask.toStdString() + " class " + swept.ipClass.toStdString());
-        const QString pattern = swept.ipClass == u"B" ? u"X.Y"_s : u"X.Y.Z"_s;
+        const QString pattern =
+            swept.ipClass == u"B" ? QStringLiteral("X.Y") : QStringLiteral("X.Y.Z");
         const QStringList rows =
             std::get<QStringList>(listSegments(swept.mask, swept.ipClass, pattern));
         EXPECT_EQ(rows.size(), 256 / swept.block - 2);

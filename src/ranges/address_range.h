@@ -4,13 +4,10 @@
 
 #pragma once
 
-#include "common/refusal.h"
-
 #include <QString>
 
-// What the Range Information view shows besides its list: a refusal in an
-// information message box, or a segment's first and last assignable address.
-
+// A segment's first and last assignable address, written on the placeholder
+// prefix, or "None" for both where it has none.
 struct AddressRange {
     QString start;
     QString end;

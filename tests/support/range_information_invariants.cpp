@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "range_information_invariants.h"
+
+#include "ranges/mask_check.h"
+#include "ranges/segment_list.h"
+#include "ranges/segment_range.h"
+#include "window_driver.h"
+
+namespace {
+
+// Whether the shown addresses are those of the whole range or of one row.
+bool belongsToTheListing(const AddressRange& shown, const SegmentListing& listing,
+                         const QString& mask, const SharedState& state) {
+    const auto same = [&shown](const std::optional<AddressRange>& range) {
+        return range && range->start == shown.start && range->end == shown.end;
+    };
+    if (const auto* whole = std::get_if<AddressRange>(&listing))
+        return same(*whole);
+    const auto* rows = std::get_if<QStringList>(&listing);
+    for (qsizetype k = 0; rows && k < rows->size(); ++k) {
+        const QString above = k > 0 ? rows->at(k - 1) : QString();
+        if (same(segmentRange(int(k), rows->at(k), above, mask, state.IPClass(),
+                              state.NetPattern())))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString brokenRangeInformationInvariant(const WindowDriver& driver) {
+    const SharedState& state = driver.window.state();
+    const QString mask = driver.text("txt_SubnetMask");
+    const bool accepted = checkMask(mask, state.IPClass()) == MaskCheck::Accepted;
+    const SegmentListing listing = accepted
+                                       ? listSegments(mask, state.IPClass(), state.NetPattern())
+                                       : SegmentListing(QStringList());
+    const auto* listed = std::get_if<QStringList>(&listing);
+    const QStringList shownRows = driver.rows();
+    if (!shownRows.isEmpty() && (!listed || *listed != shownRows))
+        return QStringLiteral("the rows belong to another mask or class");
+    const bool isC = state.IPClass() == u"C";
+    if (driver.caption("lbl_Ext2") != (isC ? QStringLiteral("X.Y.Z.0") : QStringLiteral("X.Y.0.0")))
+        return QStringLiteral("lbl_Ext2 shows another class");
+
+    const AddressRange shown{driver.caption("lbl_Start"), driver.caption("lbl_End")};
+    if (shown.start.isEmpty() && shown.end.isEmpty())
+        return {};
+    if (!belongsToTheListing(shown, listing, mask, state))
+        return QStringLiteral("the addresses belong to no segment of the mask");
+    return {};
+}
