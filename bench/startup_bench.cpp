@@ -8,20 +8,14 @@
 //
 //   tarnwell_startup_bench [runs]      (default 40 of each)
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "fresh_process.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -30,42 +24,11 @@ struct Run {
     double peakMiB;
 };
 
-long long monotonicNs() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1'000'000'000LL + now.tv_nsec;
-}
-
 Run startOnce(const char* program) {
-    int out[2];
-    if (pipe(out) != 0)
-        throw std::runtime_error("pipe failed");
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    char* argv[] = {const_cast<char*>(program), nullptr};
-
-    const long long started = monotonicNs();
-    pid_t child = 0;
-    const int failed = posix_spawn(&child, program, &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (failed != 0)
-        throw std::runtime_error(std::string("cannot start ") + program);
-
-    std::string printed;
-    char buffer[64];
-    for (ssize_t got; (got = read(out[0], buffer, sizeof buffer)) > 0;)
-        printed.append(buffer, static_cast<size_t>(got));
-    close(out[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || printed.empty())
+    const FreshRun run = runFresh({program});
+    if (run.out.empty())
         throw std::runtime_error(std::string(program) + " did not report a painted frame");
-    return {static_cast<double>(std::stoll(printed) - started) / 1e6,
-            static_cast<double>(usage.ru_maxrss) / 1024.0};
+    return {static_cast<double>(std::stoll(run.out) - run.startedNs) / 1e6, run.peakMiB};
 }
 
 struct Summary {
@@ -73,12 +36,6 @@ struct Summary {
     double medianMs;
     double peakMiB; // median of the runs' peaks
 };
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
 
 Summary summarise(const std::vector<Run>& runs) {
     std::vector<double> times;

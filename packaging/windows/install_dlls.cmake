@@ -2,7 +2,7 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs beside Tarnwell.exe every DLL that it and its plugins import,
+# Installs beside the executables every DLL that they and the plugins import,
 # directly or through another DLL, as objdump reads the imports. Each is
 # looked up, ignoring case as Windows does, in the folders given. A DLL found
 # in none of them is part of Windows itself; a Qt or compiler runtime DLL

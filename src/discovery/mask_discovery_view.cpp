@@ -6,26 +6,17 @@
 
 #include "common/control_table.h"
 #include "common/copy_menu.h"
-#include "common/number_text.h"
 #include "common/system_colour.h"
-#include "discover_mask.h"
+#include "discovery/calculation.h"
 #include "mask_discovery_layout.h"
 
-namespace {
+#include <variant>
 
-const QString entryErrorTitle = QStringLiteral("Entry Error");
-const QString entryErrorText =
-    QStringLiteral("You have entered a value which is invalid and does not fall into an accepted "
-                   "IP formatting range.  Please try again.");
+namespace {
 
 constexpr quint32 openColour = systemColourWindow;
 constexpr quint32 lockedColour = systemColourInactiveBorder;
 constexpr int backspace = 8;
-
-QString discoverySentence(const MaskResult& result) {
-    return numberText(result.Segments) + QStringLiteral(" segments with ") +
-           numberText(result.Hosts) + QStringLiteral(" hosts per segment.");
-}
 
 } // namespace
 
@@ -149,11 +140,12 @@ void MaskDiscoveryView::cmd_Calc_Click() {
     const QString nodes = txt_hosts->text();
     if (subnets.isEmpty() && nodes.isEmpty())
         return;
-    const MaskResult result = DiscoverMask(subnets, nodes, state_.IPClass());
-    if (result.Mask == noMaskFits) {
-        messages_.show(entryErrorText, OkOnly, entryErrorTitle);
+    const std::variant<MaskResult, Refusal> answer = calculate(subnets, nodes, state_.IPClass());
+    if (const auto* refusal = std::get_if<Refusal>(&answer)) {
+        messages_.show(refusal->text.toString(), OkOnly, refusal->title.toString());
         return;
     }
+    const MaskResult& result = std::get<MaskResult>(answer);
     lbl_MaskAnswer->setCaption(result.Mask);
     lbl_Discovery->setCaption(discoverySentence(result));
     cmd_View->setEnabled(true);

@@ -24,3 +24,14 @@ QString maskText(int maskBits) {
         return noMaskFits;
     return QString::fromLatin1(masksByBits[maskBits - 1]);
 }
+
+int prefixLength(const QString& mask) {
+    constexpr int networkBits = 16;
+    if (mask == u"255.255.0.0")
+        return networkBits;
+    for (size_t i = 0; i < masksByBits.size(); ++i) {
+        if (mask == QLatin1String(masksByBits[i]))
+            return networkBits + static_cast<int>(i) + 1;
+    }
+    return 0;
+}

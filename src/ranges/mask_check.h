@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ranges/refusal.h"
+#include "common/refusal.h"
 
 #include <QString>
 #include <optional>

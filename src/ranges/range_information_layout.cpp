@@ -5,6 +5,7 @@
 #include "ranges/range_information_layout.h"
 
 #include "common/control_table.h"
+#include "ranges/segment_table.h"
 
 #include <array>
 
@@ -30,11 +31,11 @@ constexpr std::array controls{
     ControlRow{"frm_blank",      Frame,         "frm_View", "",                                         15,  960, 1620, 1095, 13},
     ControlRow{"Label1",         Label,         "frm_blank", "ISP, InterNIC, or private address format", 135, 120, 1305,  615, 14, centred | wraps},
     ControlRow{"lbl_Ext2",       Label,         "frm_blank", ".0.0",                                   120,  750, 1365,  255, 31, centred | border | bold},
-    ControlRow{"Label2",         Label,         "frm_View", "Available Segments",                     1800,  840, 1455,  255, 19},
+    ControlRow{"Label2",         Label,         "frm_View", availableSegmentsCaption,                 1800,  840, 1455,  255, 19},
     ControlRow{"list_Range",     ListBox,       "frm_View", "",                                       1725, 1095, 1530, 1620, 18},
-    ControlRow{"Label3",         Label,         "frm_View", "Starting Address",                       3360, 1440, 1215,  255, 20},
+    ControlRow{"Label3",         Label,         "frm_View", startingAddressCaption,                   3360, 1440, 1215,  255, 20},
     ControlRow{"lbl_Start",      Label,         "frm_View", "",                                       3360, 1680, 1215,  255, 22, border},
-    ControlRow{"labelx",         Label,         "frm_View", "Ending Address",                         3360, 2040, 1215,  255, 21},
+    ControlRow{"labelx",         Label,         "frm_View", endingAddressCaption,                     3360, 2040, 1215,  255, 21},
     ControlRow{"lbl_End",        Label,         "frm_View", "",                                       3360, 2280, 1215,  255, 23, border},
     ControlRow{"cmd_Discover",   CommandButton, "frm_View", "View Range Information",                  120, 2160, 1455,  495, 17},
 };

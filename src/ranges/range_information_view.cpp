@@ -33,7 +33,7 @@ RangeInformationView::RangeInformationView(QWidget* pane, SharedState& state,
     connect(txt_SubnetMask, &TextBox::changed, this, &RangeInformationView::txt_SubnetMask_Change);
     connect(cmd_Discover, &QPushButton::clicked, this, &RangeInformationView::cmd_Discover_Click);
     connect(list_Range, &ListBox::picked, this, &RangeInformationView::list_Range_Click);
-    offerCopying(pane);
+    offerCopying();
 
     describeForAccessibility(pane);
 }
@@ -43,10 +43,10 @@ RangeInformationView::RangeInformationView(QWidget* pane, SharedState& state,
 // The caption carries no "&", so labelling the mask box gives it no access key.
 void RangeInformationView::describeForAccessibility(const QWidget* pane) {
     txt_SubnetMask->setAccessibleName(QStringLiteral("Subnet mask"));
-    list_Range->setAccessibleName(QStringLiteral("Available Segments"));
+    list_Range->setAccessibleName(QString::fromLatin1(availableSegmentsCaption));
     lbl_Ext2->setAccessibleDescription(QStringLiteral("Network address format"));
-    lbl_Start->setAccessibleDescription(QStringLiteral("Starting Address"));
-    lbl_End->setAccessibleDescription(QStringLiteral("Ending Address"));
+    lbl_Start->setAccessibleDescription(QString::fromLatin1(startingAddressCaption));
+    lbl_End->setAccessibleDescription(QString::fromLatin1(endingAddressCaption));
     controlNamed<QLabel>(pane, "lbl_SMLU")->setBuddy(txt_SubnetMask);
 }
 
@@ -73,9 +73,7 @@ void RangeInformationView::focusFirstInput() {
     txt_SubnetMask->setFocus();
 }
 
-void RangeInformationView::offerCopying(const QWidget* pane) {
-    for (const char* caption : {"Label2", "Label3", "labelx"})
-        segmentHeader_.append(controlNamed<Label>(pane, caption)->caption());
+void RangeInformationView::offerCopying() {
     auto* menu = new CopyMenu(list_Range);
     menu->addCopy(QStringLiteral("&Copy"), [this] { return list_Range->selectedText(); });
     menu->addCopy(QStringLiteral("Copy &All Segments"), [this] { return allSegmentsText(); });
@@ -88,10 +86,7 @@ QString RangeInformationView::allSegmentsText() const {
     QStringList rows;
     for (int k = 0; k < list_Range->count(); ++k)
         rows.append(list_Range->item(k)->text());
-    if (rows.isEmpty())
-        return QString();
-    return segmentTable(segmentHeader_, rows, txt_SubnetMask->text(), state_.IPClass(),
-                        state_.NetPattern());
+    return segmentTable(rows, txt_SubnetMask->text(), state_.IPClass(), state_.NetPattern());
 }
 
 void RangeInformationView::clearAddresses() {

@@ -8,9 +8,9 @@
 #include "common/list_box.h"
 #include "common/message_box.h"
 #include "common/option_button.h"
+#include "common/refusal.h"
 #include "common/shared_state.h"
 #include "common/text_box.h"
-#include "ranges/refusal.h"
 
 #include <QObject>
 #include <QPushButton>
@@ -46,7 +46,7 @@ private:
     void pickClass(const NetworkClass& chosen);
     void clearAddresses();
     void refuse(const Refusal& refusal);
-    void offerCopying(const QWidget* pane);
+    void offerCopying();
     void describeForAccessibility(const QWidget* pane);
     QString allSegmentsText() const;
 
@@ -58,7 +58,6 @@ private:
     Label* lbl_Start;
     Label* lbl_End;
     Label* lbl_Ext2;
-    QStringList segmentHeader_; // the captions above the list and the addresses
     SharedState& state_;
     MessageBoxService& messages_;
 };

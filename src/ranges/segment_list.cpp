@@ -4,9 +4,29 @@
 
 #include "ranges/segment_list.h"
 
+#include <bit>
+#include <cmath>
+#include <optional>
+
 namespace {
 
-// groupValue: the value of the mask group that carries the subnet bits.
+// The mask group that carries the subnet bits: its value, and how many mask
+// bits stand before it.
+struct SubnetGroup {
+    int value;
+    int bitsBefore;
+};
+
+// An accepted mask holds three digits at these places. For class B only the
+// third group counts: 255.255.255.192 lists the 254 third-group values.
+std::optional<SubnetGroup> subnetGroup(const QString& mask, const QString& ipClass) {
+    if (ipClass == u"B")
+        return SubnetGroup{QStringView(mask).mid(8, 3).toInt(), 16};
+    if (ipClass == u"C")
+        return SubnetGroup{QStringView(mask).right(3).toInt(), 24};
+    return std::nullopt;
+}
+
 QStringList segmentRows(int groupValue, const QString& prefix, const QString& suffix) {
     const int block = 256 - groupValue;
     QStringList rows;
@@ -28,11 +48,23 @@ SegmentListing listSegments(const QString& mask, const QString& ipClass,
         return AddressRange{prefix + QStringLiteral("1"), prefix + QStringLiteral("254")};
     if (ipClass == u"B" && mask == u"255.255.255.0")
         return classMismatchRefusal;
-    // An accepted mask holds three digits at these places. For class B only
-    // the third group counts: 255.255.255.192 lists the 254 third-group values.
-    if (ipClass == u"B")
-        return segmentRows(QStringView(mask).mid(8, 3).toInt(), prefix, QStringLiteral(".0"));
-    if (ipClass == u"C")
-        return segmentRows(QStringView(mask).right(3).toInt(), prefix, QString());
-    return QStringList();
+    const std::optional<SubnetGroup> group = subnetGroup(mask, ipClass);
+    if (!group)
+        return QStringList();
+    return segmentRows(group->value, prefix, ipClass == u"B" ? QStringLiteral(".0") : QString());
+}
+
+int segmentPrefixLength(const QString& mask, const QString& ipClass) {
+    if (ipClass == u"B" && mask == u"255.255.0.0")
+        return 16;
+    if (ipClass == u"C" && mask == u"255.255.255.0")
+        return 24;
+    const std::optional<SubnetGroup> group = subnetGroup(mask, ipClass);
+    if (!group)
+        return 0;
+    return group->bitsBefore + std::popcount(static_cast<unsigned>(group->value));
+}
+
+double hostsPerSegment(int prefixLength) {
+    return std::ldexp(1.0, 32 - prefixLength) - 2;
 }

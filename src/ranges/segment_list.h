@@ -4,8 +4,8 @@
 
 #pragma once
 
+#include "common/refusal.h"
 #include "ranges/address_range.h"
-#include "ranges/refusal.h"
 
 #include <QString>
 #include <QStringList>
@@ -27,3 +27,12 @@ using SegmentListing = std::variant<QStringList, AddressRange, Refusal>;
 
 // mask must have been accepted by checkMask for ipClass.
 SegmentListing listSegments(const QString& mask, const QString& ipClass, const QString& netPattern);
+
+// The prefix length of the segments an accepted mask lists, or of the whole
+// network for a standard mask. Class B reads the third group alone, as the
+// rows do, so 255.255.255.192 gives 24.
+int segmentPrefixLength(const QString& mask, const QString& ipClass);
+
+// The assignable addresses of a segment with that prefix length: all but the
+// segment's own address and its broadcast address.
+double hostsPerSegment(int prefixLength);

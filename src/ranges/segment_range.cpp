@@ -51,3 +51,17 @@ std::optional<AddressRange> segmentRange(int k, const QString& row, const QStrin
         return classCRange(k, row, above, mask, netPattern);
     return std::nullopt;
 }
+
+std::optional<AddressRange> rowRange(const QStringList& rows, int k, const QString& mask,
+                                     const QString& ipClass, const QString& netPattern) {
+    const QString above = k > 0 ? rows[k - 1] : QString();
+    return segmentRange(k, rows[k], above, mask, ipClass, netPattern);
+}
+
+QString broadcastAddress(const QString& end) {
+    const qsizetype lastDot = end.lastIndexOf(u'.');
+    const std::optional<double> lastGroup = readDecimal(end.sliced(lastDot + 1));
+    if (lastDot < 0 || !lastGroup)
+        return QString();
+    return end.left(lastDot + 1) + numberText(*lastGroup + 1);
+}

@@ -7,6 +7,7 @@
 #include "ranges/address_range.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The first and last assignable address of a listed segment. Rows stand in
@@ -20,3 +21,11 @@
 std::optional<AddressRange> segmentRange(int k, const QString& row, const QString& above,
                                          const QString& mask, const QString& ipClass,
                                          const QString& netPattern);
+
+// The same for row k of the rows listSegments gave (0 <= k < rows.size()).
+std::optional<AddressRange> rowRange(const QStringList& rows, int k, const QString& mask,
+                                     const QString& ipClass, const QString& netPattern);
+
+// A segment's broadcast address: the one after its ending address. Empty for
+// a segment without assignable addresses, whose ending address is "None".
+QString broadcastAddress(const QString& end);

@@ -6,14 +6,17 @@
 
 #include "ranges/segment_range.h"
 
-QString segmentTable(const QStringList& header, const QStringList& rows, const QString& mask,
-                     const QString& ipClass, const QString& netPattern) {
+QString segmentTable(const QStringList& rows, const QString& mask, const QString& ipClass,
+                     const QString& netPattern) {
+    if (rows.isEmpty())
+        return QString();
     const QChar tab = u'\t';
-    QString table = header.join(tab) + u'\n';
+    QString table = QLatin1String(availableSegmentsCaption) + tab +
+                    QLatin1String(startingAddressCaption) + tab +
+                    QLatin1String(endingAddressCaption) + u'\n';
     for (int k = 0; k < rows.size(); ++k) {
-        const QString above = k > 0 ? rows[k - 1] : QString();
         const AddressRange range =
-            segmentRange(k, rows[k], above, mask, ipClass, netPattern).value_or(AddressRange{});
+            rowRange(rows, k, mask, ipClass, netPattern).value_or(AddressRange{});
         table += rows[k] + tab + range.start + tab + range.end + u'\n';
     }
     return table;

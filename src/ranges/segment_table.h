@@ -7,10 +7,16 @@
 #include <QString>
 #include <QStringList>
 
+// The captions above the list and the two addresses, which head the table.
+inline constexpr char availableSegmentsCaption[] = "Available Segments";
+inline constexpr char startingAddressCaption[] = "Starting Address";
+inline constexpr char endingAddressCaption[] = "Ending Address";
+
 // The listed segments as tab-separated lines for pasting into spreadsheets:
 // the header line, then one line a row in list order with the row's text and
 // its first and last assignable address. Every line ends with "\n". The
 // addresses come from the same rule a row click shows them with; a row that
-// rule gives nothing for has empty address fields.
-QString segmentTable(const QStringList& header, const QStringList& rows, const QString& mask,
-                     const QString& ipClass, const QString& netPattern);
+// rule gives nothing for has empty address fields. No rows give no table at
+// all, not even the header.
+QString segmentTable(const QStringList& rows, const QString& mask, const QString& ipClass,
+                     const QString& netPattern);

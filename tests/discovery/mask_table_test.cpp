@@ -28,4 +28,11 @@ TEST(MaskText, CountsOutsideTheTableGiveNoMask) {
         EXPECT_EQ(maskText(maskBits), noMaskFits) << maskBits;
 }
 
+TEST(PrefixLength, ReadsBackEveryMaskDiscoverMaskGives) {
+    for (int maskBits = 1; maskBits <= 16; ++maskBits)
+        EXPECT_EQ(prefixLength(maskText(maskBits)), 16 + maskBits) << maskBits;
+    EXPECT_EQ(prefixLength(QStringLiteral("255.255.0.0")), 16);
+    EXPECT_EQ(prefixLength(noMaskFits), 0);
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <cmath>
 #include <tuple>
 
 namespace {
@@ -67,6 +68,27 @@ const ListingCase listingCases[] = {
     {"C_254", u"255.255.255.254", u"C", 126, u"X.Y.Z.252", u"X.Y.Z.2"},
 };
 INSTANTIATE_TEST_SUITE_P(GroupValues, SegmentListTable, testing::ValuesIn(listingCases), rowName);
+
+// The prefix length gives the size of the listed segments: the step from one
+// row to the next, counted in addresses.
+TEST(SegmentPrefixLength, MatchesTheStepBetweenRows) {
+    for (const ListingCase& c : listingCases) {
+        if (c.rowCount < 2)
+            continue;
+        const QString mask = QString::fromUtf16(c.mask);
+        const QString ipClass = QString::fromUtf16(c.ipClass);
+        const bool classB = ipClass == u"B";
+        const QStringList rows =
+            rowsOf(mask, ipClass, classB ? QStringLiteral("X.Y") : QStringLiteral("X.Y.Z"));
+        const int group = classB ? 2 : 3;
+        const int step = rows[0].section(u'.', group, group).toInt() -
+                         rows[1].section(u'.', group, group).toInt();
+        const double addresses = step * (classB ? 256.0 : 1.0);
+        const int prefix = segmentPrefixLength(mask, ipClass);
+        EXPECT_EQ(std::ldexp(1.0, 32 - prefix), addresses) << c.name;
+        EXPECT_EQ(hostsPerSegment(prefix), addresses - 2) << c.name;
+    }
+}
 
 TEST(SegmentList, WorkedExampleClassB) {
     const QStringList expected{

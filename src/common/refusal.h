@@ -6,8 +6,8 @@
 
 #include <QStringView>
 
-// Why a rule turns the user's input down: the title and text of the
-// information message box that says so.
+// A request the rules turn down, told as the message the window shows for it:
+// the message box's title and its text. The command line prints the same two.
 struct Refusal {
     QStringView title;
     QStringView text;

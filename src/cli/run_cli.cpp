@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Tarnwell developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "cli/run_cli.h"
+
+#include "cli/answers.h"
+#include "cli/command_line.h"
+
+namespace {
+
+enum ExitStatus { answered = 0, refused = 1, misused = 2 };
+
+int print(const Request& request, QTextStream& out, QTextStream& err) {
+    const std::variant<QString, Refusal> outcome = answer(request);
+    if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
+        err << refusal->title.toString() << '\n' << refusal->text.toString() << '\n';
+        return refused;
+    }
+    out << std::get<QString>(outcome);
+    return answered;
+}
+
+} // namespace
+
+int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    const CommandLine commandLine = readCommandLine(arguments);
+    if (const auto* printout = std::get_if<Printout>(&commandLine)) {
+        out << printout->text;
+        return answered;
+    }
+    if (const auto* usage = std::get_if<UsageError>(&commandLine)) {
+        err << "tarnwell-cli: " << usage->problem << '\n'
+            << usage->usage << '\n'
+            << "Try tarnwell-cli --help for more.\n";
+        return misused;
+    }
+    return print(std::get<Request>(commandLine), out, err);
+}
