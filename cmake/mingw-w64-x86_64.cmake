@@ -15,6 +15,17 @@ set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${triplet}-windres)
 
+# Qt's host tools (moc, rcc, uic) are Debian's own, of the very Qt that
+# scripts/windows-qt builds for Windows; this file serves both builds.
+set(QT_HOST_PATH /usr CACHE PATH "Qt's host tools, for cross-compiling")
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake CACHE PATH "Qt's host tools' CMake packages")
+
+# The linker would stamp every DLL and program with the time it was linked,
+# and no two builds would be the same.
+foreach(kind EXE SHARED MODULE)
+    string(APPEND CMAKE_${kind}_LINKER_FLAGS_INIT " -Wl,--no-insert-timestamp")
+endforeach()
+
 list(APPEND CMAKE_FIND_ROOT_PATH /usr/${triplet})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

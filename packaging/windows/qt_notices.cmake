@@ -4,7 +4,11 @@
 
 # Qt's third-party notices, as its sources list them in qt_attribution.json
 # files, for the parts inside the DLLs Tarnwell ships (Core, Gui, Widgets,
-# the windows platform plugin). Left out, because this Qt does not contain
+# the windows platform plugin). scripts/windows-qt writes them from Qt's
+# source once, beside the Qt it builds:
+#
+#   cmake -DQT_SOURCE=folder -DOUTPUT=file -P qt_notices.cmake
+# Left out, because this Qt does not contain
 # them: the network, D-Bus, Vulkan, JPEG and test parts, and code for other
 # systems (macOS, X11, Android, WebAssembly, ARM NEON).
 set(qt_attributions
@@ -54,21 +58,23 @@ function(append_qt_attribution text_var json folder)
     set(${text_var} "${text}" PARENT_SCOPE)
 endfunction()
 
-function(write_qt_third_party_notices notices output)
+function(write_qt_third_party_notices source output)
     set(text "Third-party parts inside the Qt libraries shipped with Tarnwell\n\n")
     foreach(folder IN LISTS qt_attributions)
-        file(READ ${notices}/${folder}/qt_attribution.json json)
+        file(READ ${source}/${folder}/qt_attribution.json json)
         string(JSON type TYPE "${json}")
         if(type STREQUAL "ARRAY")
             string(JSON last LENGTH "${json}")
             math(EXPR last "${last} - 1")
             foreach(index RANGE ${last})
                 string(JSON entry GET "${json}" ${index})
-                append_qt_attribution(text "${entry}" ${notices}/${folder})
+                append_qt_attribution(text "${entry}" ${source}/${folder})
             endforeach()
         else()
-            append_qt_attribution(text "${json}" ${notices}/${folder})
+            append_qt_attribution(text "${json}" ${source}/${folder})
         endif()
     endforeach()
     file(WRITE ${output} "${text}")
 endfunction()
+
+write_qt_third_party_notices(${QT_SOURCE} ${OUTPUT})
