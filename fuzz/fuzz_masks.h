@@ -8,8 +8,10 @@
 // rather than from the rules under test.
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
+#include <bit>
 
 inline constexpr std::array<int, 7> partialGroupValues{128, 192, 224, 240, 248, 252, 254};
 
@@ -17,17 +19,42 @@ inline QString classPattern(const QString& ipClass) {
     return ipClass == u"C" ? QStringLiteral("X.Y.Z") : QStringLiteral("X.Y");
 }
 
-// The value of the group that carries the subnet bits of a mask accepted for
-// ipClass and not one of the standard masks: for class B the partial third
-// group ("255.255.192." and anything), or 255 when the third group is 255;
-// for class C the fourth group.
-inline int subnetGroupValue(const QString& mask, const QString& ipClass) {
-    const QString partialAt =
-        ipClass == u"C" ? QStringLiteral("255.255.255.%1") : QStringLiteral("255.255.%1.");
+inline int networkBits(const QString& ipClass) {
+    return ipClass == u"C" ? 24 : 16;
+}
+
+// The prefix length of a mask accepted for ipClass: the standard masks, a
+// fourth group after "255.255.255.", or for class B a partial third group
+// followed by "." and anything.
+inline int acceptedPrefixLength(const QString& mask, const QString& ipClass) {
+    if (mask == u"255.255.0.0")
+        return 16;
+    if (mask == u"255.255.255.0")
+        return 24;
     for (int value : partialGroupValues) {
-        const QString form = partialAt.arg(value);
-        if (ipClass == u"C" ? mask == form : mask.startsWith(form))
-            return value;
+        if (mask == QStringLiteral("255.255.255.%1").arg(value))
+            return 24 + std::popcount(unsigned(value));
+        if (ipClass == u"B" && mask.startsWith(QStringLiteral("255.255.%1.").arg(value)))
+            return 16 + std::popcount(unsigned(value));
     }
-    return 255;
+    return -1;
+}
+
+// An address on the pattern as its offset within the network: the last two
+// groups for class B, the last group for class C; -1 for any other text.
+inline int addressOffset(const QString& address, const QString& pattern, bool classC) {
+    if (!address.startsWith(pattern + u'.'))
+        return -1;
+    const QStringList groups = address.sliced(pattern.size() + 1).split(u'.');
+    if (groups.size() != (classC ? 1 : 2))
+        return -1;
+    int offset = 0;
+    for (const QString& group : groups) {
+        bool isNumber = false;
+        const int value = group.toInt(&isNumber);
+        if (!isNumber || value < 0 || value > 255 || group != QString::number(value))
+            return -1;
+        offset = offset * 256 + value;
+    }
+    return offset;
 }

@@ -2,37 +2,45 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// listSegments over accepted masks. Input: the class on the first line, the
-// mask text after it; texts the mask check refuses are passed over.
+// What View Range Information answers for an accepted mask. Input: the class
+// on the first line, the mask text after it; texts the mask check refuses
+// are passed over.
 
 #include "fuzz_lines.h"
 #include "require.h"
 
 #include "fuzz_masks.h"
 #include "ranges/mask_check.h"
-#include "ranges/segment_list.h"
+#include "ranges/range_information.h"
 
 #include <variant>
 
 namespace {
 
-void checkRows(const QStringList& rows, int groupValue, const QString& ipClass,
+// The segments Mask Discovery counts for s subnet bits: 2^s - 2, but both
+// halves of a class C network split by one bit.
+int promisedSegments(int subnetBits, bool classC) {
+    return classC && subnetBits == 1 ? 2 : (1 << subnetBits) - 2;
+}
+
+void checkRows(const QStringList& rows, int prefix, const QString& ipClass,
                const QString& pattern) {
-    const int block = 256 - groupValue;
-    require(rows.size() == 256 / block - 2, "256 / block - 2 rows");
-    const QString suffix = ipClass == u"B" ? QStringLiteral(".0") : QString();
-    int above = groupValue;
+    const bool classC = ipClass == u"C";
+    const int subnetBits = prefix - networkBits(ipClass);
+    const int size = 1 << (32 - prefix);
+    const int network = 1 << (32 - networkBits(ipClass));
+    require(rows.size() == promisedSegments(subnetBits, classC),
+            "as many rows as Mask Discovery counts segments");
+    int above = network;
     for (const QString& row : rows) {
-        require(row.startsWith(pattern + u'.') && row.endsWith(suffix), "rows on the pattern");
-        bool isNumber = false;
-        const int segment =
-            row.sliced(pattern.size() + 1, row.size() - pattern.size() - 1 - suffix.size())
-                .toInt(&isNumber);
-        require(isNumber && row == pattern + u'.' + QString::number(segment) + suffix,
-                "a row names its segment in plain digits");
-        require(segment > 0 && segment < above, "rows strictly descend and leave out 0 and D");
-        require(segment % block == 0, "rows are segments of the mask's block");
-        above = segment;
+        const int own = addressOffset(row, pattern, classC);
+        require(own >= 0, "a row is an address on the pattern in plain groups");
+        require(own < above, "rows strictly descend");
+        require(own % size == 0, "a row is a segment's own address");
+        if (!(classC && subnetBits == 1))
+            require(own > 0 && own + size < network,
+                    "neither the all-zeros nor the all-ones segment");
+        above = own;
     }
 }
 
@@ -45,26 +53,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (checkMask(mask, ipClass) != MaskCheck::Accepted)
         return 0;
     const QString pattern = classPattern(ipClass);
-    const SegmentListing listing = listSegments(mask, ipClass, pattern);
+    const RangeInformation answer = rangeInformation(mask, ipClass, pattern);
+    const int prefix = acceptedPrefixLength(mask, ipClass);
+    require(prefix >= networkBits(ipClass), "an accepted mask is one of the class's mask texts");
 
-    if (ipClass == u"B" && mask == u"255.255.0.0") {
-        const auto* range = std::get_if<AddressRange>(&listing);
-        require(range && range->start == pattern + QStringLiteral(".1.1") &&
-                    range->end == pattern + QStringLiteral(".254.254"),
-                "255.255.0.0 gives the whole class B range");
-    } else if (ipClass == u"C" && mask == u"255.255.255.0") {
-        const auto* range = std::get_if<AddressRange>(&listing);
-        require(range && range->start == pattern + QStringLiteral(".1") &&
-                    range->end == pattern + QStringLiteral(".254"),
-                "255.255.255.0 gives the whole class C range");
-    } else if (ipClass == u"B" && mask == u"255.255.255.0") {
-        const auto* refusal = std::get_if<Refusal>(&listing);
-        require(refusal && refusal->text == classMismatchRefusal.text,
-                "a class C standard mask asked as class B is refused");
+    if (prefix == networkBits(ipClass)) {
+        const auto* range = std::get_if<AddressRange>(&answer);
+        const bool classC = ipClass == u"C";
+        require(range && addressOffset(range->start, pattern, classC) == 1 &&
+                    addressOffset(range->end, pattern, classC) == (classC ? 254 : 65534),
+                "a mask that does not split the network gives its whole range");
     } else {
-        const auto* rows = std::get_if<QStringList>(&listing);
+        const auto* rows = std::get_if<QStringList>(&answer);
         require(rows != nullptr, "every other accepted mask lists rows");
-        checkRows(*rows, subnetGroupValue(mask, ipClass), ipClass, pattern);
+        checkRows(*rows, prefix, ipClass, pattern);
     }
     return 0;
 }

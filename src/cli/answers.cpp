@@ -6,7 +6,8 @@
 
 #include "discovery/calculation.h"
 #include "discovery/mask_table.h"
-#include "ranges/mask_check.h"
+#include "ranges/range_information.h"
+#include "ranges/network_addresses.h"
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
 #include "ranges/segment_table.h"
@@ -38,17 +39,8 @@ Outcome answerMask(const Request& request) {
                      {QStringLiteral("hostsPerSegment"), result.Hosts}});
 }
 
-// What View Range Information shows: the mask check's refusal first, then
-// the listing (which may itself be the class-mismatch refusal).
-SegmentListing listingFor(const Request& request) {
-    if (const std::optional<Refusal> refusal =
-            maskRefusal(checkMask(request.mask, request.ipClass)))
-        return *refusal;
-    return listSegments(request.mask, request.ipClass, request.netPattern);
-}
-
 QJsonObject describeSegments(const Request& request) {
-    const int prefix = segmentPrefixLength(request.mask, request.ipClass);
+    const int prefix = maskPrefixLength(request.mask);
     return {{QStringLiteral("class"), request.ipClass},
             {QStringLiteral("network"), request.netPattern},
             {QStringLiteral("mask"), request.mask},
@@ -56,25 +48,24 @@ QJsonObject describeSegments(const Request& request) {
             {QStringLiteral("hostsPerSegment"), hostsPerSegment(prefix)}};
 }
 
-void addRange(QJsonObject& json, const AddressRange& range) {
-    const QString broadcast = broadcastAddress(range.end);
-    json.insert(QStringLiteral("start"), range.start);
-    json.insert(QStringLiteral("end"), range.end);
-    json.insert(QStringLiteral("broadcast"),
-                broadcast.isEmpty() ? QJsonValue() : QJsonValue(broadcast));
+// The addresses of a segment named by its own address; a /31 segment has no
+// assignable address, but a broadcast address all the same.
+void addAddresses(QJsonObject& json, const QString& segment, const Request& request) {
+    const SegmentAddresses addresses =
+        segmentAddresses(segment, request.mask, request.ipClass, request.netPattern)
+            .value_or(SegmentAddresses{});
+    json.insert(QStringLiteral("start"), addresses.assignable.start);
+    json.insert(QStringLiteral("end"), addresses.assignable.end);
+    json.insert(QStringLiteral("broadcast"), addresses.broadcast);
 }
 
 QString rangeLine(const AddressRange& range) {
     return range.start + u'\t' + range.end + u'\n';
 }
 
-AddressRange rangeOfRow(const QStringList& rows, int k, const Request& request) {
-    return rowRange(rows, k, request.mask, request.ipClass, request.netPattern)
-        .value_or(AddressRange{});
-}
-
 Outcome answerSegments(const Request& request) {
-    const SegmentListing listing = listingFor(request);
+    const RangeInformation listing =
+        rangeInformation(request.mask, request.ipClass, request.netPattern);
     if (const auto* refusal = std::get_if<Refusal>(&listing))
         return *refusal;
     const auto* whole = std::get_if<AddressRange>(&listing);
@@ -85,13 +76,13 @@ Outcome answerSegments(const Request& request) {
     }
     QJsonObject json = describeSegments(request);
     if (whole) {
-        addRange(json, *whole);
+        addAddresses(json, networkAddress(request.ipClass, request.netPattern), request);
         return jsonText(json);
     }
     QJsonArray segments;
-    for (int k = 0; k < rows->size(); ++k) {
-        QJsonObject segment{{QStringLiteral("segment"), rows->at(k)}};
-        addRange(segment, rangeOfRow(*rows, k, request));
+    for (const QString& row : *rows) {
+        QJsonObject segment{{QStringLiteral("segment"), row}};
+        addAddresses(segment, row, request);
         segments.append(segment);
     }
     json.insert(QStringLiteral("segments"), segments);
@@ -99,19 +90,21 @@ Outcome answerSegments(const Request& request) {
 }
 
 Outcome answerRange(const Request& request) {
-    const SegmentListing listing = listingFor(request);
+    const RangeInformation listing =
+        rangeInformation(request.mask, request.ipClass, request.netPattern);
     if (const auto* refusal = std::get_if<Refusal>(&listing))
         return *refusal;
     const auto* rows = std::get_if<QStringList>(&listing);
-    const int k = rows ? static_cast<int>(rows->indexOf(request.segment)) : -1;
-    if (k < 0)
+    if (!rows || !rows->contains(request.segment))
         return segmentNotListedRefusal;
-    const AddressRange range = rangeOfRow(*rows, k, request);
-    if (!request.json)
-        return rangeLine(range);
+    if (!request.json) {
+        return rangeLine(segmentRange(request.segment, request.mask, request.ipClass,
+                                      request.netPattern)
+                             .value_or(AddressRange{}));
+    }
     QJsonObject json = describeSegments(request);
     json.insert(QStringLiteral("segment"), request.segment);
-    addRange(json, range);
+    addAddresses(json, request.segment, request);
     return jsonText(json);
 }
 

@@ -137,11 +137,10 @@ void RangeInformationView::cmd_Discover_Click() {
         listSegments(txt_SubnetMask->text(), state_.IPClass(), state_.NetPattern());
     if (const auto* rows = std::get_if<QStringList>(&listing)) {
         list_Range->addItems(*rows);
-    } else if (const auto* range = std::get_if<AddressRange>(&listing)) {
-        lbl_Start->setCaption(range->start);
-        lbl_End->setCaption(range->end);
     } else {
-        refuse(std::get<Refusal>(listing));
+        const auto& range = std::get<AddressRange>(listing);
+        lbl_Start->setCaption(range.start);
+        lbl_End->setCaption(range.end);
     }
 }
 
@@ -149,10 +148,9 @@ void RangeInformationView::list_Range_Click() {
     const int k = list_Range->listIndex();
     if (k < 0)
         return;
-    const QString above = k > 0 ? list_Range->item(k - 1)->text() : QString();
     const std::optional<AddressRange> range =
-        segmentRange(k, list_Range->item(k)->text(), above, txt_SubnetMask->text(),
-                     state_.IPClass(), state_.NetPattern());
+        segmentRange(list_Range->item(k)->text(), txt_SubnetMask->text(), state_.IPClass(),
+                     state_.NetPattern());
     if (range) {
         lbl_Start->setCaption(range->start);
         lbl_End->setCaption(range->end);

@@ -4,65 +4,54 @@
 
 #include "ranges/segment_list.h"
 
+#include "ranges/network_addresses.h"
+#include "ranges/segment_range.h"
+
 #include <bit>
 #include <cmath>
-#include <optional>
 
 namespace {
 
-// The mask group that carries the subnet bits: its value, and how many mask
-// bits stand before it.
-struct SubnetGroup {
-    int value;
-    int bitsBefore;
-};
-
-// An accepted mask holds three digits at these places. For class B only the
-// third group counts: 255.255.255.192 lists the 254 third-group values.
-std::optional<SubnetGroup> subnetGroup(const QString& mask, const QString& ipClass) {
-    if (ipClass == u"B")
-        return SubnetGroup{QStringView(mask).mid(8, 3).toInt(), 16};
-    if (ipClass == u"C")
-        return SubnetGroup{QStringView(mask).right(3).toInt(), 24};
-    return std::nullopt;
-}
-
-QStringList segmentRows(int groupValue, const QString& prefix, const QString& suffix) {
-    const int block = 256 - groupValue;
-    QStringList rows;
-    if (block < 1) // never for a checked mask; guards the loop all the same
-        return rows;
-    for (int n = groupValue - block; n >= block; n -= block)
-        rows.append(prefix + QString::number(n) + suffix);
-    return rows;
+int groupBits(QStringView group) {
+    return std::popcount(group.toUInt());
 }
 
 } // namespace
 
 SegmentListing listSegments(const QString& mask, const QString& ipClass,
                             const QString& netPattern) {
-    const QString prefix = netPattern + u'.';
-    if (ipClass == u"B" && mask == u"255.255.0.0")
-        return AddressRange{prefix + QStringLiteral("1.1"), prefix + QStringLiteral("254.254")};
-    if (ipClass == u"C" && mask == u"255.255.255.0")
-        return AddressRange{prefix + QStringLiteral("1"), prefix + QStringLiteral("254")};
-    if (ipClass == u"B" && mask == u"255.255.255.0")
-        return classMismatchRefusal;
-    const std::optional<SubnetGroup> group = subnetGroup(mask, ipClass);
-    if (!group)
-        return QStringList();
-    return segmentRows(group->value, prefix, ipClass == u"B" ? QStringLiteral(".0") : QString());
+    const int networkPrefix = networkPrefixLength(ipClass);
+    const int prefix = maskPrefixLength(mask);
+    if (networkPrefix == 0 || prefix < networkPrefix || prefix > 31)
+        return QStringList(); // never for a checked mask
+    if (prefix == networkPrefix) {
+        return segmentRange(networkAddress(ipClass, netPattern), mask, ipClass, netPattern)
+            .value_or(AddressRange{});
+    }
+    const int subnetBits = prefix - networkPrefix;
+    const quint32 subnets = quint32{1} << subnetBits;
+    // Mask Discovery counts a class C network split by one bit as two
+    // segments, so both halves are listed; everywhere else the all-zeros
+    // and the all-ones segment are not.
+    const bool bothHalves = ipClass == u"C" && subnetBits == 1;
+    const quint32 highest = bothHalves ? 1 : subnets - 2;
+    const quint32 lowest = bothHalves ? 0 : 1;
+    QStringList rows;
+    for (quint32 segment = highest + 1; segment-- > lowest;)
+        rows.append(addressText(segment << (32 - prefix), networkPrefix, netPattern));
+    return rows;
 }
 
-int segmentPrefixLength(const QString& mask, const QString& ipClass) {
-    if (ipClass == u"B" && mask == u"255.255.0.0")
+int maskPrefixLength(const QString& mask) {
+    if (mask == u"255.255.0.0")
         return 16;
-    if (ipClass == u"C" && mask == u"255.255.255.0")
+    if (mask == u"255.255.255.0")
         return 24;
-    const std::optional<SubnetGroup> group = subnetGroup(mask, ipClass);
-    if (!group)
-        return 0;
-    return group->bitsBefore + std::popcount(static_cast<unsigned>(group->value));
+    // Every other accepted mask holds three digits in the group that carries
+    // the subnet bits: the fourth after "255.255.255.", else the third.
+    if (mask.startsWith(u"255.255.255."))
+        return 24 + groupBits(QStringView(mask).right(3));
+    return 16 + groupBits(QStringView(mask).mid(8, 3));
 }
 
 double hostsPerSegment(int prefixLength) {

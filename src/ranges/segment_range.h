@@ -7,25 +7,28 @@
 #include "ranges/address_range.h"
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
-// The first and last assignable address of a listed segment. Rows stand in
-// descending order, so a segment ends where the row above begins; the first
-// row ends where the mask's own group value begins.
+// Where a segment's addresses lie, worked out from the segment's own address
+// and the mask's prefix length: the first assignable address is the one after
+// the segment's own, the last the one before its broadcast address.
 //
-// row is the text of list row k (k >= 0), above the text of row k - 1 (unused
-// for k = 0), mask the text that produced the rows. Nothing for a class other
-// than B or C. A class C segment with no assignable address (mask
-// 255.255.255.254) reads "None" to "None".
-std::optional<AddressRange> segmentRange(int k, const QString& row, const QString& above,
-                                         const QString& mask, const QString& ipClass,
-                                         const QString& netPattern);
+// segment is a row listSegments gave for mask, ipClass and netPattern, or the
+// network's own address for a mask that does not split it. None for a text
+// that is not the own address of a segment of that size, or for a class
+// other than B or C.
 
-// The same for row k of the rows listSegments gave (0 <= k < rows.size()).
-std::optional<AddressRange> rowRange(const QStringList& rows, int k, const QString& mask,
-                                     const QString& ipClass, const QString& netPattern);
+struct SegmentAddresses {
+    // "None" to "None" for a segment of two addresses (a 31-bit mask), which
+    // are only its own and its broadcast.
+    AddressRange assignable;
+    QString broadcast;
+};
 
-// A segment's broadcast address: the one after its ending address. Empty for
-// a segment without assignable addresses, whose ending address is "None".
-QString broadcastAddress(const QString& end);
+std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const QString& mask,
+                                                 const QString& ipClass,
+                                                 const QString& netPattern);
+
+// The first and last assignable address alone: what a click on the row shows.
+std::optional<AddressRange> segmentRange(const QString& segment, const QString& mask,
+                                         const QString& ipClass, const QString& netPattern);

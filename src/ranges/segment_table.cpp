@@ -14,10 +14,10 @@ QString segmentTable(const QStringList& rows, const QString& mask, const QString
     QString table = QLatin1String(availableSegmentsCaption) + tab +
                     QLatin1String(startingAddressCaption) + tab +
                     QLatin1String(endingAddressCaption) + u'\n';
-    for (int k = 0; k < rows.size(); ++k) {
+    for (const QString& row : rows) {
         const AddressRange range =
-            rowRange(rows, k, mask, ipClass, netPattern).value_or(AddressRange{});
-        table += rows[k] + tab + range.start + tab + range.end + u'\n';
+            segmentRange(row, mask, ipClass, netPattern).value_or(AddressRange{});
+        table += row + tab + range.start + tab + range.end + u'\n';
     }
     return table;
 }

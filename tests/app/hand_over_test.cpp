@@ -2,11 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "click_row.h"
 #include "common/label.h"
 #include "common/list_box.h"
 #include "common/option_button.h"
 #include "qstring_printer.h"
-#include "ranges/segment_list.h"
+#include "table_rows.h"
 #include "window_fixture.h"
 
 namespace {
@@ -84,22 +85,47 @@ TEST_F(HandOverTest, StandardMasksFillTheAddressesInstead) {
     EXPECT_EQ(caption("lbl_End"), "X.Y.Z.254");
 }
 
-// 127 to 254 nodes in class B discover 255.255.255.0, which the listing
-// answers with its class mismatch: the switch itself stays in place.
-TEST_F(HandOverTest, AMessageFromTheListingLeavesTheSwitchInPlace) {
-    discover(false, "txt_hosts", "200");
-    QString behindMessage;
-    messages.whileShown = [&] {
-        if (control("frm_View")->isVisible())
-            behindMessage = window.windowTitle();
-    };
+// What Calculate promised, View Subnets lists: as many segments, each with
+// as many hosts; and no message, since a discovered mask is always accepted.
+struct Promise {
+    const char* name;
+    bool classC;
+    const char* box;
+    const char* request;
+    const char* sentence;
+    int rowCount;
+    int row;
+    const char* segment;
+    const char* start;
+    const char* end;
+};
+
+using ::PrintTo;
+
+class PromisedSegments : public HandOverTest, public testing::WithParamInterface<Promise> {};
+
+TEST_P(PromisedSegments, AreListed) {
+    const Promise& promise = GetParam();
+    discover(promise.classC, promise.box, promise.request);
+    ASSERT_EQ(caption("lbl_Discovery"), promise.sentence);
     click("cmd_View");
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(behindMessage, QStringLiteral("Tarnwell - Range Discovery")); // the switch came first
-    EXPECT_EQ(messages.shown[0].title, classMismatchRefusal.title.toString());
-    EXPECT_EQ(window.windowTitle(), "Tarnwell - Range Discovery");
-    EXPECT_EQ(control<QLineEdit>("txt_SubnetMask")->text(), "255.255.255.0");
-    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty());
+    ASSERT_EQ(rows().size(), promise.rowCount);
+    EXPECT_EQ(rows().at(promise.row), promise.segment);
+    clickRow(control<ListBox>("list_Range"), promise.row);
+    EXPECT_EQ(caption("lbl_Start"), promise.start);
+    EXPECT_EQ(caption("lbl_End"), promise.end);
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Discoveries, PromisedSegments, testing::Values(
+    Promise{"B_50Nodes", false, "txt_hosts", "50", "1022 segments with 62 hosts per segment.",
+            1022, 3, "X.Y.254.192", "X.Y.254.193", "X.Y.254.254"},
+    Promise{"B_200Nodes", false, "txt_hosts", "200", "254 segments with 254 hosts per segment.",
+            254, 0, "X.Y.254.0", "X.Y.254.1", "X.Y.254.254"},
+    Promise{"C_2Subnets", true, "txt_Subnets", "2", "2 segments with 126 hosts per segment.",
+            2, 1, "X.Y.Z.0", "X.Y.Z.1", "X.Y.Z.126"}),
+    rowName);
+// clang-format on
 
 } // namespace

@@ -17,8 +17,7 @@
 #include "discovery/discover_mask.h"
 #include "mask_discovery_invariants.h"
 #include "range_information_invariants.h"
-#include "ranges/mask_check.h"
-#include "ranges/segment_list.h"
+#include "ranges/range_information.h"
 #include "window_driver.h"
 
 #include <QApplication>
@@ -409,12 +408,8 @@ bool Session::answersTheInputs(const RecordingMessageBox::Message& message) cons
                DiscoverMask(text("txt_Subnets"), text("txt_hosts"), shownClass).Mask == noMaskFits;
     }
     const QString mask = text("txt_SubnetMask");
-    std::optional<Refusal> refusal = maskRefusal(checkMask(mask, state().IPClass()));
-    if (!refusal) {
-        const SegmentListing listing = listSegments(mask, state().IPClass(), state().NetPattern());
-        if (const auto* mismatch = std::get_if<Refusal>(&listing))
-            refusal = *mismatch;
-    }
+    const RangeInformation answer = rangeInformation(mask, state().IPClass(), state().NetPattern());
+    const auto* refusal = std::get_if<Refusal>(&answer);
     return refusal && message.style == 64 && message.title == refusal->title &&
            message.text == refusal->text;
 }

@@ -124,14 +124,17 @@ const CliCase segmentsCases[] = {
             u"Available Segments\tStarting Address\tEnding Address\n"
             u"192.168.10.128\t192.168.10.129\t192.168.10.190\n"
             u"192.168.10.64\t192.168.10.65\t192.168.10.126\n"),
-    answers("StandardB", "segments B 255.255.0.0", u"X.Y.1.1\tX.Y.254.254\n"),
+    answers("StandardB", "segments B 255.255.0.0", u"X.Y.0.1\tX.Y.255.254\n"),
     answers("StandardC_LeadingZeroNetwork", "segments C 255.255.255.0 --network 192.168.010",
             u"192.168.10.1\t192.168.10.254\n"),
-    answers("NoRowsCopyNothing", "segments C 255.255.255.128", u""),
+    answers("NoRowsCopyNothing", "segments B 255.255.128.0", u""),
+    answers("C_128_BothHalves", "segments C 255.255.255.128",
+            u"Available Segments\tStarting Address\tEnding Address\n"
+            u"X.Y.Z.128\tX.Y.Z.129\tX.Y.Z.254\n"
+            u"X.Y.Z.0\tX.Y.Z.1\tX.Y.Z.126\n"),
     refuses("Prefix", "segments B 255.254.0.0", prefixRefusal),
     refuses("ClassC", "segments C 255.255.0.0", classCRefusal),
     refuses("General", "segments B 255.255.64.0", generalRefusal),
-    refuses("ClassMismatch", "segments B 255.255.255.0", classMismatchRefusal),
     misuses("NoMask", "segments B", u"wrong number of arguments for segments"),
     misuses("SubnetsOption", "segments B 255.255.224.0 --subnets 6",
             u"--subnets and --nodes belong to the mask command"),
@@ -153,7 +156,12 @@ const CliCase rangeCases[] = {
             u"X.Y.Z.129\tX.Y.Z.190\n"),
     answers("B_LastRowOnANetwork", "range B 255.255.240.0 172.16.16.0 --network 172.16",
             u"172.16.16.1\t172.16.31.254\n"),
+    answers("B_StandardCMaskListsItsSegments", "range B 255.255.255.0 X.Y.254.0",
+            u"X.Y.254.1\tX.Y.254.254\n"),
+    answers("B_FourGroups", "range B 255.255.255.192 X.Y.254.192", u"X.Y.254.193\tX.Y.254.254\n"),
     refuses("NotListed", "range B 255.255.224.0 X.Y.161.0", segmentNotListedRefusal),
+    refuses("InsideAFourGroupSegment", "range B 255.255.255.192 X.Y.254.32",
+            segmentNotListedRefusal),
     refuses("StandardMaskListsNone", "range B 255.255.0.0 X.Y.1.0", segmentNotListedRefusal),
     refuses("MaskCheckedFirst", "range C 255.255.255.0192 X.Y.Z.128", generalRefusal),
     misuses("NoSegment", "range B 255.255.224.0", u"wrong number of arguments for range"),
@@ -200,14 +208,17 @@ const JsonCase jsonCases[] = {
      R"("segments":[{"broadcast":"X.Y.Z.191","end":"X.Y.Z.190","segment":"X.Y.Z.128","start":"X.Y.Z.129"},)"
      R"({"broadcast":"X.Y.Z.127","end":"X.Y.Z.126","segment":"X.Y.Z.64","start":"X.Y.Z.65"}]})"},
     {"StandardMask", "segments B 255.255.0.0 --json --network 172.16",
-     R"({"broadcast":"172.16.254.255","class":"B","end":"172.16.254.254","hostsPerSegment":65534,)"
-     R"("mask":"255.255.0.0","network":"172.16","prefix":16,"start":"172.16.1.1"})"},
-    // Class B reads the third group alone: a /24 list, whatever the fourth.
-    {"RangeOfThirdGroup255", "range B 255.255.255.192 X.Y.254.0 --json",
-     R"({"broadcast":"X.Y.254.255","class":"B","end":"X.Y.254.254","hostsPerSegment":254,)"
-     R"("mask":"255.255.255.192","network":"X.Y","prefix":24,"segment":"X.Y.254.0","start":"X.Y.254.1"})"},
+     R"({"broadcast":"172.16.255.255","class":"B","end":"172.16.255.254","hostsPerSegment":65534,)"
+     R"("mask":"255.255.0.0","network":"172.16","prefix":16,"start":"172.16.0.1"})"},
+    {"RangeWithAFourthGroup", "range B 255.255.255.192 X.Y.254.192 --json",
+     R"({"broadcast":"X.Y.254.255","class":"B","end":"X.Y.254.254","hostsPerSegment":62,)"
+     R"("mask":"255.255.255.192","network":"X.Y","prefix":26,"segment":"X.Y.254.192","start":"X.Y.254.193"})"},
+    // A lenient class B mask counts its third group alone.
+    {"RangeOfALenientMask", "range B 255.255.192.77 X.Y.64.0 --json",
+     R"({"broadcast":"X.Y.127.255","class":"B","end":"X.Y.127.254","hostsPerSegment":16382,)"
+     R"("mask":"255.255.192.77","network":"X.Y","prefix":18,"segment":"X.Y.64.0","start":"X.Y.64.1"})"},
     {"RangeWithoutHosts", "range C 255.255.255.254 X.Y.Z.252 --json",
-     R"({"broadcast":null,"class":"C","end":"None","hostsPerSegment":0,"mask":"255.255.255.254",)"
+     R"({"broadcast":"X.Y.Z.253","class":"C","end":"None","hostsPerSegment":0,"mask":"255.255.255.254",)"
      R"("network":"X.Y.Z","prefix":31,"segment":"X.Y.Z.252","start":"None"})"},
 };
 INSTANTIATE_TEST_SUITE_P(Json, CliJson, testing::ValuesIn(jsonCases), rowName);

@@ -2,7 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
 
 #include "qstring_printer.h"
@@ -10,131 +9,94 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
 using ::PrintTo;
 
-struct RangeCase {
+struct AddressesCase {
     const char* name;
-    int k;
-    const char16_t* row;
-    const char16_t* above;
+    const char16_t* segment;
     const char16_t* mask;
     const char16_t* ipClass;
     const char16_t* netPattern;
     const char16_t* start;
     const char16_t* end;
+    const char16_t* broadcast;
 };
 
-class SegmentRangeTable : public testing::TestWithParam<RangeCase> {};
+class SegmentAddressesTable : public testing::TestWithParam<AddressesCase> {};
 
-TEST_P(SegmentRangeTable, GivesStartAndEnd) {
-    const RangeCase& c = GetParam();
-    const std::optional<AddressRange> range = segmentRange(
-        c.k, QString::fromUtf16(c.row), QString::fromUtf16(c.above), QString::fromUtf16(c.mask),
-        QString::fromUtf16(c.ipClass), QString::fromUtf16(c.netPattern));
-    ASSERT_TRUE(range.has_value());
-    EXPECT_EQ(range->start, QString::fromUtf16(c.start));
-    EXPECT_EQ(range->end, QString::fromUtf16(c.end));
+TEST_P(SegmentAddressesTable, GivesTheRangeAndTheBroadcast) {
+    const AddressesCase& c = GetParam();
+    const std::optional<SegmentAddresses> addresses =
+        segmentAddresses(QString::fromUtf16(c.segment), QString::fromUtf16(c.mask),
+                         QString::fromUtf16(c.ipClass), QString::fromUtf16(c.netPattern));
+    ASSERT_TRUE(addresses.has_value());
+    EXPECT_EQ(addresses->assignable.start, QString::fromUtf16(c.start));
+    EXPECT_EQ(addresses->assignable.end, QString::fromUtf16(c.end));
+    EXPECT_EQ(addresses->broadcast, QString::fromUtf16(c.broadcast));
 }
 
-const RangeCase rangeCases[] = {
-    // Worked examples.
-    {"C192_First", 0, u"X.Y.Z.128", u"", u"255.255.255.192", u"C", u"X.Y.Z", u"X.Y.Z.129",
-     u"X.Y.Z.190"},
-    {"C192_Second", 1, u"X.Y.Z.64", u"X.Y.Z.128", u"255.255.255.192", u"C", u"X.Y.Z", u"X.Y.Z.65",
-     u"X.Y.Z.126"},
-    {"B240_First", 0, u"X.Y.224.0", u"", u"255.255.240.0", u"B", u"X.Y", u"X.Y.224.1",
-     u"X.Y.239.254"},
-    {"B240_Second", 1, u"X.Y.208.0", u"X.Y.224.0", u"255.255.240.0", u"B", u"X.Y", u"X.Y.208.1",
-     u"X.Y.223.254"},
-    {"B240_Last", 13, u"X.Y.16.0", u"X.Y.32.0", u"255.255.240.0", u"B", u"X.Y", u"X.Y.16.1",
-     u"X.Y.31.254"},
-    // Block 1: the row above yields "2.0", which reads as 2.
-    {"B255_First", 0, u"X.Y.254.0", u"", u"255.255.255.192", u"B", u"X.Y", u"X.Y.254.1",
-     u"X.Y.254.254"},
-    {"B255_Last", 253, u"X.Y.1.0", u"X.Y.2.0", u"255.255.255.192", u"B", u"X.Y", u"X.Y.1.1",
-     u"X.Y.1.254"},
-    {"B254_First", 0, u"X.Y.252.0", u"", u"255.255.254.0", u"B", u"X.Y", u"X.Y.252.1",
-     u"X.Y.253.254"},
-    // Only the third group of the mask counts for the first row.
-    {"B192_FourthGroupIgnored", 0, u"X.Y.128.0", u"", u"255.255.192.77", u"B", u"X.Y", u"X.Y.128.1",
-     u"X.Y.191.254"},
-    {"C252_First", 0, u"X.Y.Z.248", u"", u"255.255.255.252", u"C", u"X.Y.Z", u"X.Y.Z.249",
-     u"X.Y.Z.250"},
-    // Block 2 leaves no address between a segment's own and its broadcast.
-    {"C254_First", 0, u"X.Y.Z.252", u"", u"255.255.255.254", u"C", u"X.Y.Z", u"None", u"None"},
-    {"C254_Last", 125, u"X.Y.Z.2", u"X.Y.Z.4", u"255.255.255.254", u"C", u"X.Y.Z", u"None",
-     u"None"},
-    {"B_OtherPattern", 1, u"P.Q.64.0", u"P.Q.128.0", u"255.255.192.0", u"B", u"P.Q", u"P.Q.64.1",
-     u"P.Q.127.254"},
-    {"C_LongerPattern", 1, u"A.BB.C.64", u"A.BB.C.128", u"255.255.255.192", u"C", u"A.BB.C",
-     u"A.BB.C.65", u"A.BB.C.126"},
+const AddressesCase addressesCases[] = {
+    // The worked examples: a class C and a class B listing.
+    {"C192_First", u"X.Y.Z.128", u"255.255.255.192", u"C", u"X.Y.Z", u"X.Y.Z.129", u"X.Y.Z.190",
+     u"X.Y.Z.191"},
+    {"C192_Second", u"X.Y.Z.64", u"255.255.255.192", u"C", u"X.Y.Z", u"X.Y.Z.65", u"X.Y.Z.126",
+     u"X.Y.Z.127"},
+    {"B240_First", u"X.Y.224.0", u"255.255.240.0", u"B", u"X.Y", u"X.Y.224.1", u"X.Y.239.254",
+     u"X.Y.239.255"},
+    {"B240_Last", u"X.Y.16.0", u"255.255.240.0", u"B", u"X.Y", u"X.Y.16.1", u"X.Y.31.254",
+     u"X.Y.31.255"},
+    // A class B segment with a fourth group crosses no third-group boundary.
+    {"B192_FourthGroup", u"X.Y.254.192", u"255.255.255.192", u"B", u"X.Y", u"X.Y.254.193",
+     u"X.Y.254.254", u"X.Y.254.255"},
+    {"B128_LowHalf", u"X.Y.7.0", u"255.255.255.128", u"B", u"X.Y", u"X.Y.7.1", u"X.Y.7.126",
+     u"X.Y.7.127"},
+    {"B_Lenient", u"X.Y.128.0", u"255.255.192.77", u"B", u"X.Y", u"X.Y.128.1", u"X.Y.191.254",
+     u"X.Y.191.255"},
+    // A 31-bit segment is its own address and its broadcast, nothing between.
+    {"C254_NoHosts", u"X.Y.Z.252", u"255.255.255.254", u"C", u"X.Y.Z", u"None", u"None",
+     u"X.Y.Z.253"},
+    {"B254_NoHosts", u"X.Y.0.2", u"255.255.255.254", u"B", u"X.Y", u"None", u"None", u"X.Y.0.3"},
+    // The whole network, named by its own address.
+    {"WholeB", u"172.16.0.0", u"255.255.0.0", u"B", u"172.16", u"172.16.0.1", u"172.16.255.254",
+     u"172.16.255.255"},
+    {"WholeC", u"X.Y.Z.0", u"255.255.255.0", u"C", u"X.Y.Z", u"X.Y.Z.1", u"X.Y.Z.254",
+     u"X.Y.Z.255"},
+    {"C_LongerPattern", u"192.168.10.64", u"255.255.255.192", u"C", u"192.168.10",
+     u"192.168.10.65", u"192.168.10.126", u"192.168.10.127"},
 };
-INSTANTIATE_TEST_SUITE_P(Rows, SegmentRangeTable, testing::ValuesIn(rangeCases), rowName);
+INSTANTIATE_TEST_SUITE_P(Segments, SegmentAddressesTable, testing::ValuesIn(addressesCases),
+                         rowName);
 
-TEST(SegmentRange, OtherClassGivesNothing) {
-    EXPECT_FALSE(segmentRange(0, QStringLiteral("X.Y.128.0"), {}, QStringLiteral("255.255.192.0"),
-                              QStringLiteral("A"), QStringLiteral("X.Y"))
+struct NotASegmentCase {
+    const char* name;
+    const char16_t* segment;
+    const char16_t* mask;
+    const char16_t* ipClass;
+    const char16_t* netPattern;
+};
+
+class NotASegmentTable : public testing::TestWithParam<NotASegmentCase> {};
+
+TEST_P(NotASegmentTable, GivesNothing) {
+    const NotASegmentCase& c = GetParam();
+    EXPECT_FALSE(segmentRange(QString::fromUtf16(c.segment), QString::fromUtf16(c.mask),
+                              QString::fromUtf16(c.ipClass), QString::fromUtf16(c.netPattern))
                      .has_value());
-    EXPECT_FALSE(
-        segmentRange(0, QStringLiteral("X.Y.128.0"), {}, QStringLiteral("255.255.192.0"), {}, {})
-            .has_value());
 }
 
-// The range of segment n with block b: from the address after the segment's
-// own to the one before its broadcast address, n + b - 1 being the broadcast
-// group in class B and the broadcast value plus one in class C.
-AddressRange expectedRange(const QString& ipClass, int n, int block) {
-    if (ipClass == u"B")
-        return {QStringLiteral("X.Y.%1.1").arg(n), QStringLiteral("X.Y.%1.254").arg(n + block - 1)};
-    const int first = n + 1;
-    const int last = n + block - 2;
-    if (first > last)
-        return {QStringLiteral("None"), QStringLiteral("None")};
-    return {QStringLiteral("X.Y.Z.%1").arg(first), QStringLiteral("X.Y.Z.%1").arg(last)};
-}
-
-struct SweptMask {
-    QString ipClass;
-    QString mask;
-    int block; // of the group that carries the subnet bits
+const NotASegmentCase notASegmentCases[] = {
+    {"InsideASegment", u"X.Y.254.193", u"255.255.255.192", u"B", u"X.Y"},
+    {"ThirdGroupOffTheBlock", u"X.Y.161.0", u"255.255.224.0", u"B", u"X.Y"},
+    {"OneGroupForClassB", u"X.Y.128", u"255.255.192.0", u"B", u"X.Y"},
+    {"TwoGroupsForClassC", u"X.Y.Z.1.0", u"255.255.255.128", u"C", u"X.Y.Z"},
+    {"LeadingZero", u"X.Y.064.0", u"255.255.192.0", u"B", u"X.Y"},
+    {"Over255", u"X.Y.Z.256", u"255.255.255.128", u"C", u"X.Y.Z"},
+    {"OtherPattern", u"P.Q.64.0", u"255.255.192.0", u"B", u"X.Y"},
+    {"OtherClass", u"X.Y.128.0", u"255.255.192.0", u"A", u"X.Y"},
+    {"NoClass", u"X.Y.128.0", u"255.255.192.0", u"", u"X.Y"},
 };
-
-std::vector<SweptMask> everyListedMask() {
-    std::vector<SweptMask> masks;
-    for (int group : {128, 192, 224, 240, 248, 252, 254}) {
-        masks.push_back(
-            {QStringLiteral("B"), QStringLiteral("255.255.%1.0").arg(group), 256 - group});
-        masks.push_back({QStringLiteral("B"), QStringLiteral("255.255.255.%1").arg(group), 1});
-        masks.push_back(
-            {QStringLiteral("C"), QStringLiteral("255.255.255.%1").arg(group), 256 - group});
-    }
-    return masks;
-}
-
-TEST(SegmentRange, EveryRowOfEveryMaskSpansItsSegment) {
-    for (const SweptMask& swept : everyListedMask()) {
-        SCOPED_TRACE(swept.mask.toStdString() + " class " + swept.ipClass.toStdString());
-        const QString pattern =
-            swept.ipClass == u"B" ? QStringLiteral("X.Y") : QStringLiteral("X.Y.Z");
-        const QStringList rows =
-            std::get<QStringList>(listSegments(swept.mask, swept.ipClass, pattern));
-        EXPECT_EQ(rows.size(), 256 / swept.block - 2);
-        for (int k = 0; k < rows.size(); ++k) {
-            SCOPED_TRACE(rows[k].toStdString());
-            const int n =
-                rows[k].section(u'.', pattern.count(u'.') + 1, pattern.count(u'.') + 1).toInt();
-            const std::optional<AddressRange> range = segmentRange(
-                k, rows[k], k > 0 ? rows[k - 1] : QString(), swept.mask, swept.ipClass, pattern);
-            ASSERT_TRUE(range.has_value());
-            const AddressRange expected = expectedRange(swept.ipClass, n, swept.block);
-            EXPECT_EQ(range->start, expected.start);
-            EXPECT_EQ(range->end, expected.end);
-        }
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Texts, NotASegmentTable, testing::ValuesIn(notASegmentCases), rowName);
 
 } // namespace

@@ -4,15 +4,16 @@
 
 #include "range_information_invariants.h"
 
-#include "ranges/mask_check.h"
-#include "ranges/segment_list.h"
+#include "ranges/range_information.h"
 #include "ranges/segment_range.h"
 #include "window_driver.h"
+
+#include <algorithm>
 
 namespace {
 
 // Whether the shown addresses are those of the whole range or of one row.
-bool belongsToTheListing(const AddressRange& shown, const SegmentListing& listing,
+bool belongsToTheListing(const AddressRange& shown, const RangeInformation& listing,
                          const QString& mask, const SharedState& state) {
     const auto same = [&shown](const std::optional<AddressRange>& range) {
         return range && range->start == shown.start && range->end == shown.end;
@@ -20,13 +21,9 @@ bool belongsToTheListing(const AddressRange& shown, const SegmentListing& listin
     if (const auto* whole = std::get_if<AddressRange>(&listing))
         return same(*whole);
     const auto* rows = std::get_if<QStringList>(&listing);
-    for (qsizetype k = 0; rows && k < rows->size(); ++k) {
-        const QString above = k > 0 ? rows->at(k - 1) : QString();
-        if (same(segmentRange(int(k), rows->at(k), above, mask, state.IPClass(),
-                              state.NetPattern())))
-            return true;
-    }
-    return false;
+    return rows && std::any_of(rows->begin(), rows->end(), [&](const QString& row) {
+               return same(segmentRange(row, mask, state.IPClass(), state.NetPattern()));
+           });
 }
 
 } // namespace
@@ -34,10 +31,7 @@ bool belongsToTheListing(const AddressRange& shown, const SegmentListing& listin
 QString brokenRangeInformationInvariant(const WindowDriver& driver) {
     const SharedState& state = driver.window.state();
     const QString mask = driver.text("txt_SubnetMask");
-    const bool accepted = checkMask(mask, state.IPClass()) == MaskCheck::Accepted;
-    const SegmentListing listing = accepted
-                                       ? listSegments(mask, state.IPClass(), state.NetPattern())
-                                       : SegmentListing(QStringList());
+    const RangeInformation listing = rangeInformation(mask, state.IPClass(), state.NetPattern());
     const auto* listed = std::get_if<QStringList>(&listing);
     const QStringList shownRows = driver.rows();
     if (!shownRows.isEmpty() && (!listed || *listed != shownRows))
