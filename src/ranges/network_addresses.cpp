@@ -4,7 +4,8 @@
 
 #include "ranges/network_addresses.h"
 
-#include <QStringList>
+#include <QList>
+
 
 int networkPrefixLength(const QString& ipClass) {
     if (ipClass == u"B")
@@ -19,27 +20,56 @@ QString networkAddress(const QString& ipClass, const QString& netPattern) {
 }
 
 QString addressText(quint32 offset, int networkPrefix, const QString& netPattern) {
-    QString text = netPattern;
-    for (int shift = 32 - networkPrefix - 8; shift >= 0; shift -= 8)
-        text += u'.' + QString::number((offset >> shift) & 0xff);
+    QString text;
+    text.reserve(netPattern.size() + 8);
+    text += netPattern;
+    // Written digit by digit: lists of tens of thousands of rows are built
+    // from this.
+    for (int shift = 32 - networkPrefix - 8; shift >= 0; shift -= 8) {
+        const quint32 group = (offset >> shift) & 0xff;
+        text += u'.';
+        if (group >= 100)
+            text += QChar(u'0' + group / 100);
+        if (group >= 10)
+            text += QChar(u'0' + group / 10 % 10);
+        text += QChar(u'0' + group % 10);
+    }
     return text;
 }
 
+namespace {
+
+// A group of an address: 0 to 255 in plain digits, so "07", "+7" and " 7"
+// name no address a row holds.
+std::optional<quint32> groupValue(QStringView digits) {
+    if (digits.isEmpty() || digits.size() > 3 || (digits.size() > 1 && digits[0] == u'0'))
+        return std::nullopt;
+    quint32 value = 0;
+    for (QChar digit : digits) {
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+        value = value * 10 + (digit.unicode() - u'0');
+    }
+    return value <= 255 ? std::optional(value) : std::nullopt;
+}
+
+} // namespace
+
 std::optional<quint32> addressOffset(const QString& address, int networkPrefix,
                                      const QString& netPattern) {
-    if (networkPrefix < 8 || !address.startsWith(netPattern + u'.'))
+    const qsizetype start = netPattern.size() + 1;
+    if (networkPrefix < 8 || address.size() <= start || !address.startsWith(netPattern) ||
+        address[start - 1] != u'.')
         return std::nullopt;
-    const QStringList groups = address.sliced(netPattern.size() + 1).split(u'.');
+    const QList<QStringView> groups = QStringView(address).sliced(start).split(u'.');
     if (groups.size() != (32 - networkPrefix) / 8)
         return std::nullopt;
     quint32 offset = 0;
-    for (const QString& group : groups) {
-        bool isNumber = false;
-        const uint value = group.toUInt(&isNumber);
-        // Plain digits only: "07", "+7" and " 7" name no address a row holds.
-        if (!isNumber || value > 255 || group != QString::number(value))
+    for (QStringView group : groups) {
+        const std::optional<quint32> value = groupValue(group);
+        if (!value)
             return std::nullopt;
-        offset = offset << 8 | value;
+        offset = offset << 8 | *value;
     }
     return offset;
 }

@@ -7,9 +7,18 @@
 #include "ranges/network_addresses.h"
 #include "ranges/segment_list.h"
 
-std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const QString& mask,
-                                                 const QString& ipClass,
-                                                 const QString& netPattern) {
+namespace {
+
+// A segment as offsets in its class network: its own address and its
+// broadcast address.
+struct Bounds {
+    int networkPrefix;
+    quint32 own;
+    quint32 broadcast;
+};
+
+std::optional<Bounds> segmentBounds(const QString& segment, const QString& mask,
+                                    const QString& ipClass, const QString& netPattern) {
     const int networkPrefix = networkPrefixLength(ipClass);
     const int prefix = maskPrefixLength(mask);
     if (networkPrefix == 0 || prefix < networkPrefix || prefix > 31)
@@ -18,21 +27,33 @@ std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const Q
     const quint32 size = quint32{1} << (32 - prefix);
     if (!own || *own % size != 0)
         return std::nullopt;
-    const quint32 broadcast = *own + size - 1;
-    const auto address = [&](quint32 offset) {
-        return addressText(offset, networkPrefix, netPattern);
-    };
-    if (size == 2)
-        return SegmentAddresses{{QStringLiteral("None"), QStringLiteral("None")},
-                                address(broadcast)};
-    return SegmentAddresses{{address(*own + 1), address(broadcast - 1)}, address(broadcast)};
+    return Bounds{networkPrefix, *own, *own + size - 1};
+}
+
+AddressRange assignable(const Bounds& bounds, const QString& netPattern) {
+    // A 31-bit segment is only its own address and its broadcast.
+    if (bounds.broadcast - bounds.own == 1)
+        return {QStringLiteral("None"), QStringLiteral("None")};
+    return {addressText(bounds.own + 1, bounds.networkPrefix, netPattern),
+            addressText(bounds.broadcast - 1, bounds.networkPrefix, netPattern)};
+}
+
+} // namespace
+
+std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const QString& mask,
+                                                 const QString& ipClass,
+                                                 const QString& netPattern) {
+    const std::optional<Bounds> bounds = segmentBounds(segment, mask, ipClass, netPattern);
+    if (!bounds)
+        return std::nullopt;
+    return SegmentAddresses{assignable(*bounds, netPattern),
+                            addressText(bounds->broadcast, bounds->networkPrefix, netPattern)};
 }
 
 std::optional<AddressRange> segmentRange(const QString& segment, const QString& mask,
                                          const QString& ipClass, const QString& netPattern) {
-    const std::optional<SegmentAddresses> addresses =
-        segmentAddresses(segment, mask, ipClass, netPattern);
-    if (!addresses)
+    const std::optional<Bounds> bounds = segmentBounds(segment, mask, ipClass, netPattern);
+    if (!bounds)
         return std::nullopt;
-    return addresses->assignable;
+    return assignable(*bounds, netPattern);
 }

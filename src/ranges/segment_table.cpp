@@ -14,10 +14,16 @@ QString segmentTable(const QStringList& rows, const QString& mask, const QString
     QString table = QLatin1String(availableSegmentsCaption) + tab +
                     QLatin1String(startingAddressCaption) + tab +
                     QLatin1String(endingAddressCaption) + u'\n';
+    table.reserve(table.size() + rows.size() * (3 * rows.front().size() + 3));
     for (const QString& row : rows) {
         const AddressRange range =
             segmentRange(row, mask, ipClass, netPattern).value_or(AddressRange{});
-        table += row + tab + range.start + tab + range.end + u'\n';
+        table += row;
+        table += tab;
+        table += range.start;
+        table += tab;
+        table += range.end;
+        table += u'\n';
     }
     return table;
 }
