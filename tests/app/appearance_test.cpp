@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 namespace {
 
@@ -73,6 +74,16 @@ QString optionClipping(const QRadioButton* option) {
     return clipping(room, needed.translated(0, (room.height() - needed.height()) / 2));
 }
 
+// A list's rows must fit across it, beside its scroll bar; the row's own
+// margins come off the room its rectangle gives.
+QString rowClipping(const QListWidget* list, const QListWidgetItem* item) {
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    QRect room = list->visualItemRect(item).adjusted(margin, 0, -margin, 0);
+    room.setRight(std::min(room.right(), list->viewport()->width() - 1));
+    const int needed = list->fontMetrics().horizontalAdvance(item->text());
+    return clipping(room, QRect(room.left(), room.top(), needed, room.height()));
+}
+
 // Every clipped text under root, one line each.
 QStringList clippedTexts(const QWidget* root) {
     QStringList clipped;
@@ -89,6 +100,10 @@ QStringList clippedTexts(const QWidget* root) {
         note(button, button->text(), buttonClipping(button));
     for (const QRadioButton* option : root->findChildren<QRadioButton*>())
         note(option, option->text(), optionClipping(option));
+    for (const QListWidget* list : root->findChildren<QListWidget*>()) {
+        for (int row = 0; row < list->count(); ++row)
+            note(list, list->item(row)->text(), rowClipping(list, list->item(row)));
+    }
     return clipped;
 }
 
@@ -157,6 +172,17 @@ TEST_F(AppearanceTest, NoTextIsClipped) {
     ASSERT_GT(list->count(), 0);
     list->setCurrentRow(0);
     ASSERT_FALSE(control<QLabel>("lbl_Start")->text().isEmpty());
+    EXPECT_EQ(clippedTexts(&window), QStringList());
+
+    // The widest rows: two groups of three digits, beside a scroll bar.
+    choose("menu_ViewSMD");
+    retype("txt_Subnets", QString());
+    type("txt_hosts", QStringLiteral("100"));
+    QTest::mouseClick(control("cmd_Calc"), Qt::LeftButton);
+    QTest::mouseClick(control("cmd_View"), Qt::LeftButton);
+    ASSERT_EQ(list->item(0)->text(), QStringLiteral("X.Y.255.0"));
+    list->setCurrentRow(1);
+    ASSERT_EQ(list->currentItem()->text(), QStringLiteral("X.Y.254.128"));
     EXPECT_EQ(clippedTexts(&window), QStringList());
 
     AboutDialog about(messages, system, &window);
