@@ -63,8 +63,8 @@ int main(int argc, char* argv[]) {
         {"program printing one line, no Qt", {BARE_CXX_PROGRAM}, {}, {}},
         {"bare QtCore program printing one line", {BARE_CORE_PROGRAM}, {}, {}},
         {"tarnwell-cli mask B --subnets 6", {TARNWELL_CLI, "mask", "B", "--subnets", "6"}, {}, {}},
-        {"tarnwell-cli segments B 255.255.255.192",
-         {TARNWELL_CLI, "segments", "B", "255.255.255.192"},
+        {"tarnwell-cli segments B 255.255.255.0",
+         {TARNWELL_CLI, "segments", "B", "255.255.255.0"},
          {},
          {}},
         {"sipcalc 172.16.0.0/19", {"sipcalc", "172.16.0.0/19"}, {}, {}},
@@ -96,8 +96,8 @@ int main(int argc, char* argv[]) {
         std::printf("\nThe answer alone, runCli in process (mean of 2000 calls)\n");
         std::printf("%-44s %10.1f us\n", "mask B --subnets 6",
                     answerMicroseconds({"tarnwell-cli", "mask", "B", "--subnets", "6"}));
-        std::printf("%-44s %10.1f us\n", "segments B 255.255.255.192 (254 rows)",
-                    answerMicroseconds({"tarnwell-cli", "segments", "B", "255.255.255.192"}));
+        std::printf("%-44s %10.1f us\n", "segments B 255.255.255.0 (254 rows)",
+                    answerMicroseconds({"tarnwell-cli", "segments", "B", "255.255.255.0"}));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "tarnwell_cli_bench: %s\n", failure.what());
         return EXIT_FAILURE;
