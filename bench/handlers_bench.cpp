@@ -34,9 +34,8 @@ void DiscoverMaskSweep(benchmark::State& state) {
     std::vector<QString> requests;
     for (int wanted = 0; wanted <= 70000; ++wanted)
         requests.push_back(QString::number(wanted));
-    const QString classes[] = {QStringLiteral("B"), QStringLiteral("C")};
     for (auto _ : state) {
-        for (const QString& ipClass : classes) {
+        for (NetworkClass ipClass : {NetworkClass::B, NetworkClass::C}) {
             for (const QString& request : requests) {
                 benchmark::DoNotOptimize(DiscoverMask(request, QString(), ipClass));
                 benchmark::DoNotOptimize(DiscoverMask(QString(), request, ipClass));
@@ -49,7 +48,7 @@ BENCHMARK(DiscoverMaskSweep)->Unit(benchmark::kMillisecond);
 // Any message would mean the benchmark measures a refusal, not a listing.
 class CountingMessageBox : public MessageBoxService {
 public:
-    void show(const QString&, int, const QString&) override { ++shown; }
+    void show(const QString&, MessageStyle, const QString&) override { ++shown; }
     int shown = 0;
 };
 

@@ -40,16 +40,16 @@ double segmentsOf(int subnetBits) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzLines lines(data, size);
-    const QString ipClass = lines.at(0);
+    const std::optional<NetworkClass> named = classNamed(lines.at(0));
+    if (!named)
+        return 0; // the window and tarnwell-cli take no other class
     const QString subnets = lines.at(1);
     const QString nodes = lines.from(2);
-    const MaskResult result = DiscoverMask(subnets, nodes, ipClass);
+    const MaskResult result = DiscoverMask(subnets, nodes, *named);
     if (result.Mask == noMaskFits)
         return 0;
 
-    const bool classC = ipClass == u"C";
-    require(classC || ipClass == u"B", "only classes B and C give a mask");
-    const int networkBits = classC ? 24 : 16;
+    const int networkBits = *named == NetworkClass::C ? 24 : 16;
     const int prefix = prefixLength(result.Mask);
     require(prefix >= networkBits, "the mask is one of the class's mask texts");
     require(isWholeCount(result.Segments) && isWholeCount(result.Hosts),

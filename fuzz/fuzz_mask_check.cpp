@@ -22,13 +22,11 @@ bool endsInPartialGroup(const QString& mask, const QString& front) {
 }
 
 // The accepted mask texts as the check's own table lists them.
-bool isAcceptedText(const QString& mask, const QString& ipClass) {
+bool isAcceptedText(const QString& mask, NetworkClass ipClass) {
     const bool fourthGroupMask =
         mask == u"255.255.255.0" || endsInPartialGroup(mask, QStringLiteral("255.255.255."));
-    if (ipClass == u"C")
+    if (ipClass == NetworkClass::C)
         return fourthGroupMask;
-    if (ipClass != u"B")
-        return false;
     if (fourthGroupMask || mask == u"255.255.0.0")
         return true;
     for (int value : partialGroupValues) {
@@ -38,21 +36,24 @@ bool isAcceptedText(const QString& mask, const QString& ipClass) {
     return false;
 }
 
-MaskCheck expectedCheck(const QString& mask, const QString& ipClass) {
+MaskCheck expectedCheck(const QString& mask, NetworkClass ipClass) {
     if (!mask.startsWith(u"255.255."))
-        return MaskCheck::PrefixMessage;
+        return MaskCheck::BadPrefix;
     if (isAcceptedText(mask, ipClass))
         return MaskCheck::Accepted;
-    if (ipClass == u"C" && !mask.startsWith(u"255.255.255."))
-        return MaskCheck::ClassCMessage;
-    return MaskCheck::GeneralMessage;
+    if (ipClass == NetworkClass::C && !mask.startsWith(u"255.255.255."))
+        return MaskCheck::NotClassCMask;
+    return MaskCheck::BadSubnetGroups;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzLines lines(data, size);
-    const QString ipClass = lines.at(0);
+    const std::optional<NetworkClass> named = classNamed(lines.at(0));
+    if (!named)
+        return 0; // tarnwell-cli and the window take no other class
+    const NetworkClass ipClass = *named;
     const QString mask = lines.from(1);
     const MaskCheck check = checkMask(mask, ipClass);
     require(check == expectedCheck(mask, ipClass), "the outcome the accepted texts call for");

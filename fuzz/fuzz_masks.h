@@ -7,6 +7,8 @@
 // What an accepted mask means, worked out from the accepted mask texts
 // rather than from the rules under test.
 
+#include "common/network_class.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,18 +17,18 @@
 
 inline constexpr std::array<int, 7> partialGroupValues{128, 192, 224, 240, 248, 252, 254};
 
-inline QString classPattern(const QString& ipClass) {
-    return ipClass == u"C" ? QStringLiteral("X.Y.Z") : QStringLiteral("X.Y");
+inline QString classPattern(NetworkClass ipClass) {
+    return QString::fromLatin1(facts(ipClass).netPattern);
 }
 
-inline int networkBits(const QString& ipClass) {
-    return ipClass == u"C" ? 24 : 16;
+inline int networkBits(NetworkClass ipClass) {
+    return ipClass == NetworkClass::C ? 24 : 16;
 }
 
 // The prefix length of a mask accepted for ipClass: the standard masks, a
 // fourth group after "255.255.255.", or for class B a partial third group
 // followed by "." and anything.
-inline int acceptedPrefixLength(const QString& mask, const QString& ipClass) {
+inline int acceptedPrefixLength(const QString& mask, NetworkClass ipClass) {
     if (mask == u"255.255.0.0")
         return 16;
     if (mask == u"255.255.255.0")
@@ -34,7 +36,7 @@ inline int acceptedPrefixLength(const QString& mask, const QString& ipClass) {
     for (int value : partialGroupValues) {
         if (mask == QStringLiteral("255.255.255.%1").arg(value))
             return 24 + std::popcount(unsigned(value));
-        if (ipClass == u"B" && mask.startsWith(QStringLiteral("255.255.%1.").arg(value)))
+        if (ipClass == NetworkClass::B && mask.startsWith(QStringLiteral("255.255.%1.").arg(value)))
             return 16 + std::popcount(unsigned(value));
     }
     return -1;

@@ -84,7 +84,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::Form_Load() {
     setRangeViewShown(false);
-    discovery_->shareClass(classB);
+    discovery_->shareClass(NetworkClass::B);
 }
 
 void MainWindow::menu_FileExit_Click() {
@@ -113,7 +113,7 @@ void MainWindow::menu_HelpAbout_Click() {
 }
 
 // Carries a discovered mask and its class over and lists its segments.
-void MainWindow::handOver(const NetworkClass& chosen, const QString& mask) {
+void MainWindow::handOver(NetworkClass chosen, const QString& mask) {
     setRangeViewShown(true);
     setWindowTitle(rangeDiscoveryTitle);
     ranges_->listSegmentsOf(chosen, mask);

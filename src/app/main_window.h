@@ -41,7 +41,7 @@ private:
     void menu_ViewSMD_Click();
     void menu_ViewRI_Click();
     void menu_HelpAbout_Click();
-    void handOver(const NetworkClass& chosen, const QString& mask);
+    void handOver(NetworkClass chosen, const QString& mask);
 
     void setRangeViewShown(bool shown);
 

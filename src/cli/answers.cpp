@@ -4,7 +4,7 @@
 
 #include "cli/answers.h"
 
-#include "discovery/calculation.h"
+#include "discovery/mask_answer.h"
 #include "discovery/mask_table.h"
 #include "ranges/range_information.h"
 #include "ranges/network_addresses.h"
@@ -25,14 +25,14 @@ QString jsonText(const QJsonObject& json) {
 }
 
 Outcome answerMask(const Request& request) {
-    const std::variant<MaskResult, Refusal> calculation =
-        calculate(request.subnets, request.nodes, request.ipClass);
+    const std::variant<MaskResult, Refusal> calculation = refusedIfNoMaskFits(
+        DiscoverMask(request.subnets, request.nodes, request.networkClass));
     if (const auto* refusal = std::get_if<Refusal>(&calculation))
         return *refusal;
     const MaskResult& result = std::get<MaskResult>(calculation);
     if (!request.json)
         return result.Mask + u'\n' + discoverySentence(result) + u'\n';
-    return jsonText({{QStringLiteral("class"), request.ipClass},
+    return jsonText({{QStringLiteral("class"), QLatin1String(facts(request.networkClass).letter)},
                      {QStringLiteral("mask"), result.Mask},
                      {QStringLiteral("prefix"), prefixLength(result.Mask)},
                      {QStringLiteral("segments"), result.Segments},
@@ -41,8 +41,8 @@ Outcome answerMask(const Request& request) {
 
 QJsonObject describeSegments(const Request& request) {
     const int prefix = maskPrefixLength(request.mask);
-    return {{QStringLiteral("class"), request.ipClass},
-            {QStringLiteral("network"), request.netPattern},
+    return {{QStringLiteral("class"), QLatin1String(facts(request.networkClass).letter)},
+            {QStringLiteral("network"), request.network},
             {QStringLiteral("mask"), request.mask},
             {QStringLiteral("prefix"), prefix},
             {QStringLiteral("hostsPerSegment"), hostsPerSegment(prefix)}};
@@ -52,7 +52,7 @@ QJsonObject describeSegments(const Request& request) {
 // assignable address, but a broadcast address all the same.
 void addAddresses(QJsonObject& json, const QString& segment, const Request& request) {
     const SegmentAddresses addresses =
-        segmentAddresses(segment, request.mask, request.ipClass, request.netPattern)
+        segmentAddresses(segment, request.mask, request.networkClass, request.network)
             .value_or(SegmentAddresses{});
     json.insert(QStringLiteral("start"), addresses.assignable.start);
     json.insert(QStringLiteral("end"), addresses.assignable.end);
@@ -65,18 +65,18 @@ QString rangeLine(const AddressRange& range) {
 
 Outcome answerSegments(const Request& request) {
     const RangeInformation listing =
-        rangeInformation(request.mask, request.ipClass, request.netPattern);
+        rangeInformation(request.mask, request.networkClass, request.network);
     if (const auto* refusal = std::get_if<Refusal>(&listing))
         return *refusal;
     const auto* whole = std::get_if<AddressRange>(&listing);
     const auto* rows = std::get_if<QStringList>(&listing);
     if (!request.json) {
         return whole ? rangeLine(*whole)
-                     : segmentTable(*rows, request.mask, request.ipClass, request.netPattern);
+                     : segmentTable(*rows, request.mask, request.networkClass, request.network);
     }
     QJsonObject json = describeSegments(request);
     if (whole) {
-        addAddresses(json, networkAddress(request.ipClass, request.netPattern), request);
+        addAddresses(json, networkAddress(request.networkClass, request.network), request);
         return jsonText(json);
     }
     QJsonArray segments;
@@ -91,15 +91,15 @@ Outcome answerSegments(const Request& request) {
 
 Outcome answerRange(const Request& request) {
     const RangeInformation listing =
-        rangeInformation(request.mask, request.ipClass, request.netPattern);
+        rangeInformation(request.mask, request.networkClass, request.network);
     if (const auto* refusal = std::get_if<Refusal>(&listing))
         return *refusal;
     const auto* rows = std::get_if<QStringList>(&listing);
     if (!rows || !rows->contains(request.segment))
         return segmentNotListedRefusal;
     if (!request.json) {
-        return rangeLine(segmentRange(request.segment, request.mask, request.ipClass,
-                                      request.netPattern)
+        return rangeLine(segmentRange(request.segment, request.mask, request.networkClass,
+                                      request.network)
                              .value_or(AddressRange{}));
     }
     QJsonObject json = describeSegments(request);

@@ -6,7 +6,6 @@
 
 #include "cli/network_option.h"
 #include "common/app_info.h"
-#include "common/shared_state.h"
 
 #include <QCommandLineParser>
 
@@ -56,22 +55,6 @@ const CommandForm* commandNamed(const QString& name) {
     return nullptr;
 }
 
-const NetworkClass* classNamed(const QString& letter) {
-    for (const NetworkClass* networkClass : {&classB, &classC}) {
-        if (letter == QLatin1String(networkClass->ipClass))
-            return networkClass;
-    }
-    return nullptr;
-}
-
-QString networkProblem(const NetworkClass& networkClass) {
-    if (&networkClass == &classB)
-        return QStringLiteral("--network takes a Class B network as two numbers 0 to 255, the "
-                              "first 128 to 191, such as 172.16");
-    return QStringLiteral("--network takes a Class C network as three numbers 0 to 255, the "
-                          "first 192 to 223, such as 192.168.10");
-}
-
 // The parser heads its help with the path it was started by; scripts and the
 // manual page know the program by its name alone.
 QString helpText(const QCommandLineParser& parser) {
@@ -98,8 +81,12 @@ struct Options {
                        "broadcast address and the hosts per segment.")};
     QCommandLineOption network{
         QStringLiteral("network"),
-        QStringLiteral("Write addresses on this network (172.16 for Class B, 192.168.10 for "
-                       "Class C) instead of X.Y or X.Y.Z."),
+        QStringLiteral("Write addresses on this network (%1 for Class B, %2 for Class C) instead "
+                       "of %3 or %4.")
+            .arg(QLatin1String(facts(NetworkClass::B).exampleNetwork),
+                 QLatin1String(facts(NetworkClass::C).exampleNetwork),
+                 QLatin1String(facts(NetworkClass::B).netPattern),
+                 QLatin1String(facts(NetworkClass::C).netPattern)),
         QStringLiteral("NET")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help.")};
@@ -118,8 +105,9 @@ std::optional<QString> readNumbers(const QCommandLineParser& parser, const Optio
     return std::nullopt;
 }
 
-std::optional<QString> readMask(const QCommandLineParser& parser, const Options& options,
-                                const QStringList& words, Request& request) {
+std::optional<QString> readMaskAndSegment(const QCommandLineParser& parser,
+                                          const Options& options, const QStringList& words,
+                                          Request& request) {
     if (parser.isSet(options.subnets) || parser.isSet(options.nodes))
         return QStringLiteral("--subnets and --nodes belong to the mask command");
     // The window lists nothing for an empty mask and says nothing either.
@@ -137,7 +125,7 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, const Optio
     const QStringList words = parser.positionalArguments();
     if (words.size() != form.words)
         return QStringLiteral("wrong number of arguments for %1").arg(form.name);
-    const NetworkClass* networkClass = classNamed(words[1]);
+    const std::optional<NetworkClass> networkClass = classNamed(words[1]);
     if (!networkClass)
         return QStringLiteral("the class is B or C, not \"%1\"").arg(words[1]);
     for (const QCommandLineOption* option : {&options.subnets, &options.nodes, &options.network}) {
@@ -145,19 +133,19 @@ std::optional<QString> readRequest(const QCommandLineParser& parser, const Optio
             return QStringLiteral("--%1 is given more than once").arg(option->names().first());
     }
     request.command = form.command;
-    request.ipClass = words[1];
+    request.networkClass = *networkClass;
     request.json = parser.isSet(options.json);
-    request.netPattern = QLatin1String(networkClass->netPattern);
+    request.network = QLatin1String(facts(*networkClass).netPattern);
     if (parser.isSet(options.network)) {
         const std::optional<QString> network =
-            realNetwork(parser.value(options.network), request.ipClass);
+            realNetwork(parser.value(options.network), *networkClass);
         if (!network)
-            return networkProblem(*networkClass);
-        request.netPattern = *network;
+            return QStringLiteral("--network takes ") + networkForm(*networkClass);
+        request.network = *network;
     }
     if (form.command == Command::Mask)
         return readNumbers(parser, options, request);
-    return readMask(parser, options, words, request);
+    return readMaskAndSegment(parser, options, words, request);
 }
 
 } // namespace

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "common/network_class.h"
+
 #include <QString>
 #include <QStringList>
 #include <variant>
@@ -15,8 +17,8 @@ enum class Command { Mask, Segments, Range };
 // A question for the rules, with every text exactly as given.
 struct Request {
     Command command = Command::Mask;
-    QString ipClass;    // "B" or "C"
-    QString netPattern; // the class's placeholder prefix, or the network --network names
+    NetworkClass networkClass = NetworkClass::B;
+    QString network; // what addresses are written on: the placeholder prefix, or --network's
     QString subnets;    // mask: one of these two is given, the other is empty
     QString nodes;
     QString mask;    // segments and range

@@ -10,15 +10,6 @@
 
 namespace {
 
-struct ClassNetworks {
-    qsizetype numbers;
-    int firstLowest;
-    int firstHighest;
-};
-
-constexpr ClassNetworks classBNetworks{2, 128, 191};
-constexpr ClassNetworks classCNetworks{3, 192, 223};
-
 // Up to three ASCII digits: a sign, a blank or another script's digits would
 // pass QString::toInt.
 bool isGroupText(const QString& number) {
@@ -29,12 +20,10 @@ bool isGroupText(const QString& number) {
 
 } // namespace
 
-std::optional<QString> realNetwork(const QString& text, const QString& ipClass) {
-    if (ipClass != u"B" && ipClass != u"C")
-        return std::nullopt;
-    const ClassNetworks& networks = ipClass == u"B" ? classBNetworks : classCNetworks;
+std::optional<QString> realNetwork(const QString& text, NetworkClass networkClass) {
+    const ClassFacts& networks = facts(networkClass);
     const QStringList numbers = text.split(u'.');
-    if (numbers.size() != networks.numbers)
+    if (numbers.size() != networks.networkNumbers)
         return std::nullopt;
     QStringList written;
     for (const QString& number : numbers) {
@@ -43,9 +32,19 @@ std::optional<QString> realNetwork(const QString& text, const QString& ipClass) 
         const int value = number.toInt();
         const bool first = written.isEmpty();
         if (value > 255 ||
-            (first && (value < networks.firstLowest || value > networks.firstHighest)))
+            (first && (value < networks.firstNumberLowest || value > networks.firstNumberHighest)))
             return std::nullopt;
         written.append(QString::number(value));
     }
     return written.join(u'.');
+}
+
+QString networkForm(NetworkClass networkClass) {
+    const ClassFacts& of = facts(networkClass);
+    const QString count = of.networkNumbers == 2 ? QStringLiteral("two") : QStringLiteral("three");
+    return QStringLiteral("a Class %1 network as %2 numbers 0 to 255, the first %3 to %4, such as %5")
+        .arg(QLatin1String(of.letter), count)
+        .arg(of.firstNumberLowest)
+        .arg(of.firstNumberHighest)
+        .arg(QLatin1String(of.exampleNetwork));
 }

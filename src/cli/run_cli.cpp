@@ -11,8 +11,10 @@ namespace {
 
 enum ExitStatus { answered = 0, refused = 1, misused = 2 };
 
-int print(const Request& request, QTextStream& out, QTextStream& err) {
-    const std::variant<QString, Refusal> outcome = answer(request);
+// An answer goes to standard output; a refusal, as the window's title and
+// text, to standard error.
+int printOutcome(const std::variant<QString, Refusal>& outcome, QTextStream& out,
+                 QTextStream& err) {
     if (const auto* refusal = std::get_if<Refusal>(&outcome)) {
         err << refusal->title.toString() << '\n' << refusal->text.toString() << '\n';
         return refused;
@@ -35,5 +37,5 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
             << "Try tarnwell-cli --help for more.\n";
         return misused;
     }
-    return print(std::get<Request>(commandLine), out, err);
+    return printOutcome(answer(std::get<Request>(commandLine)), out, err);
 }

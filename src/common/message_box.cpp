@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-void QtMessageBox::show(const QString& text, int style, const QString& title) {
+void QtMessageBox::show(const QString& text, MessageStyle style, const QString& title) {
     const QString shownTitle = title.isEmpty() ? QApplication::applicationName() : title;
     const auto icon = style == Information ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, shownTitle, text, QMessageBox::Ok, QApplication::activeWindow());

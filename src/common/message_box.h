@@ -17,11 +17,11 @@ enum MessageStyle : int {
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    virtual void show(const QString& text, int style, const QString& title = {}) = 0;
+    virtual void show(const QString& text, MessageStyle style, const QString& title = {}) = 0;
 };
 
 // The real message box, owned by (and centred on) the active window.
 class QtMessageBox : public MessageBoxService {
 public:
-    void show(const QString& text, int style, const QString& title = {}) override;
+    void show(const QString& text, MessageStyle style, const QString& title = {}) override;
 };

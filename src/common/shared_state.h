@@ -4,18 +4,9 @@
 
 #pragma once
 
+#include "common/network_class.h"
+
 #include <QString>
-
-// The texts that go with each class: its letter, its placeholder prefix and
-// the placeholder network shown beside the class options.
-struct NetworkClass {
-    const char* ipClass;
-    const char* netPattern;
-    const char* network;
-};
-
-inline constexpr NetworkClass classB{"B", "X.Y", "X.Y.0.0"};
-inline constexpr NetworkClass classC{"C", "X.Y.Z", "X.Y.Z.0"};
 
 // The network class chosen last, in whichever view, and the placeholder
 // prefix every segment and address is written on. The main window owns the
@@ -23,18 +14,23 @@ inline constexpr NetworkClass classC{"C", "X.Y.Z", "X.Y.Z.0"};
 // arguments instead.
 class SharedState {
 public:
-    // "B" or "C"; empty until the window has loaded.
+    // The class's letter; empty until the window has loaded.
     const QString& IPClass() const { return IPClass_; }
-    // "X.Y" or "X.Y.Z"; empty until the window has loaded.
+    // Its placeholder prefix, "X.Y" or "X.Y.Z"; empty until the window has loaded.
     const QString& NetPattern() const { return NetPattern_; }
+    // The class IPClass names. Until the window has loaded, class B, which
+    // loading selects; no handler runs before that.
+    NetworkClass networkClass() const { return networkClass_; }
 
-    // The only writer of both, so they always name the same class.
-    void select(const NetworkClass& chosen) {
-        IPClass_ = QString::fromLatin1(chosen.ipClass);
-        NetPattern_ = QString::fromLatin1(chosen.netPattern);
+    // The only writer of all three, so they always name the same class.
+    void select(NetworkClass chosen) {
+        networkClass_ = chosen;
+        IPClass_ = QString::fromLatin1(facts(chosen).letter);
+        NetPattern_ = QString::fromLatin1(facts(chosen).netPattern);
     }
 
 private:
+    NetworkClass networkClass_ = NetworkClass::B;
     QString IPClass_;
     QString NetPattern_;
 };

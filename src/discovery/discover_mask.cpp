@@ -12,17 +12,20 @@
 
 namespace {
 
+// What Mask Discovery needs of a class, beside the limits its facts give.
 struct ClassRules {
-    int rangeWidth;     // candidate ranges tried; also bounds the range pre-test
-    int hostWidth;      // host bits of the unsplit network
-    int classOffset;    // mask bits between /16 and the class's network boundary
-    double subnetLimit; // a larger subnet request fails at once
-    double nodeLimit;   // a larger node request fails at once
-    const char* wholeNetworkMask;
+    int rangeWidth;  // candidate ranges tried; also bounds the range pre-test
+    int hostWidth;   // host bits of the unsplit network
+    int classOffset; // mask bits between /16 and the class's network boundary
+    const ClassFacts& facts;
 };
 
-constexpr ClassRules classBRules{14, 16, 0, 16384, 65534, "255.255.0.0"};
-constexpr ClassRules classCRules{8, 8, 8, 254, 254, "255.255.255.0"};
+ClassRules rulesOf(NetworkClass networkClass) {
+    const ClassFacts& of = facts(networkClass);
+    const int rangeWidth = networkClass == NetworkClass::C ? 8 : 14;
+    return {rangeWidth, 32 - of.prefixLength, of.prefixLength - 16, of};
+}
+
 constexpr double fewestNodes = 5;
 
 double pow2(int exponent) {
@@ -61,7 +64,10 @@ void findBySubnets(const ClassRules& rules, bool classC, double wanted, Finding&
         const int subnetBits = i + 1;
         finding.maskBits = subnetBits + rules.classOffset;
         if (classC && finding.maskBits == 10) {
-            // A Class C network split by one bit counts as two segments.
+            // Two subnets would take two subnet bits (2^2 - 2 = 2), the
+            // quarter network /26; a Class C network split by one bit, the
+            // half /25, already gives two segments of 126 hosts, so that is
+            // the closer answer.
             finding.maskBits = 9;
             finding.segments = 2;
             finding.hosts = pow2(rules.hostWidth - 1) - 2;
@@ -69,8 +75,11 @@ void findBySubnets(const ClassRules& rules, bool classC, double wanted, Finding&
             finding.segments = pow2(subnetBits) - 2;
             finding.hosts = pow2(rules.hostWidth - subnetBits) - 2;
         }
+        // Past 13 bits (a /29, 30 segments of 6 hosts) a Class C segment
+        // would hold 2 hosts or none, fewer than the 5 nodes Mask Discovery
+        // plans for at the least: failed, unless the nodes find a mask.
         if (classC && finding.maskBits > 13)
-            finding.maskBits = noMaskBits; // failed, unless the nodes find a mask
+            finding.maskBits = noMaskBits;
     });
 }
 
@@ -79,6 +88,8 @@ void findByNodes(const ClassRules& rules, bool classC, double wanted, Finding& f
         return;
     forEachRange(rules, wanted, [&](int i) {
         const int hostBits = i + 1;
+        // The mask bits after the first 16 are the 16 bits of the last two
+        // groups that are not host bits, in either class.
         finding.maskBits = 16 - hostBits;
         finding.segments = pow2(rules.hostWidth - hostBits) - 2;
         finding.hosts = pow2(hostBits) - 2;
@@ -92,11 +103,9 @@ void findByNodes(const ClassRules& rules, bool classC, double wanted, Finding& f
 
 } // namespace
 
-MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, const QString& IPClass) {
-    const bool classC = IPClass == u"C";
-    if (!classC && IPClass != u"B")
-        return failed();
-    const ClassRules& rules = classC ? classCRules : classBRules;
+MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, NetworkClass IPClass) {
+    const bool classC = IPClass == NetworkClass::C;
+    const ClassRules rules = rulesOf(IPClass);
     Finding finding;
 
     if (!Subnets.isEmpty()) {
@@ -104,15 +113,15 @@ MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, const QStr
         if (!wanted)
             return failed();
         if (*wanted == 1)
-            return {QString::fromLatin1(rules.wholeNetworkMask), 1, pow2(rules.hostWidth) - 2};
-        if (*wanted > rules.subnetLimit)
+            return {QString::fromLatin1(rules.facts.wholeNetworkMask), 1, pow2(rules.hostWidth) - 2};
+        if (*wanted > rules.facts.subnetsLimit)
             return failed();
         findBySubnets(rules, classC, *wanted, finding);
     }
 
     if (!Nodes.isEmpty()) {
         const std::optional<double> wanted = readDecimal(Nodes);
-        if (!wanted || *wanted < fewestNodes || *wanted > rules.nodeLimit)
+        if (!wanted || *wanted < fewestNodes || *wanted > rules.facts.nodesLimit)
             return failed();
         findByNodes(rules, classC, *wanted, finding);
     }

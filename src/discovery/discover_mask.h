@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "common/network_class.h"
+
 #include <QString>
 
 // What a mask gives: its text ("-1" when no mask fits the request), how many
@@ -17,9 +19,8 @@ struct MaskResult {
 
 inline const QString noMaskFits = QStringLiteral("-1");
 
-// Finds the closest subnet mask of a Class B or Class C network ("B" or "C")
-// for a desired number of subnets, of nodes per subnet, or both; an empty text
-// asks nothing. The nodes answer replaces the subnets answer wherever it finds
-// one. Texts that are not plain decimal numbers, and any other class, give
-// "-1".
-MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, const QString& IPClass);
+// Finds the closest subnet mask of a Class B or Class C network for a desired
+// number of subnets, of nodes per subnet, or both; an empty text asks
+// nothing. The nodes answer replaces the subnets answer wherever it finds
+// one. Texts that are not plain decimal numbers give "-1".
+MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, NetworkClass IPClass);

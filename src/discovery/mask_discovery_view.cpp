@@ -7,7 +7,7 @@
 #include "common/control_table.h"
 #include "common/copy_menu.h"
 #include "common/system_colour.h"
-#include "discovery/calculation.h"
+#include "discovery/mask_answer.h"
 #include "mask_discovery_layout.h"
 
 #include <variant>
@@ -62,13 +62,13 @@ void MaskDiscoveryView::describeForAccessibility(const QWidget* pane) {
     controlNamed<QLabel>(pane, "lbl_info3")->setBuddy(txt_hosts);
 }
 
-void MaskDiscoveryView::shareClass(const NetworkClass& chosen) {
+void MaskDiscoveryView::shareClass(NetworkClass chosen) {
     state_.select(chosen);
-    lbl_ClassExt->setCaption(QString::fromLatin1(chosen.network));
+    lbl_ClassExt->setCaption(QString::fromLatin1(facts(chosen).caption));
 }
 
-const NetworkClass& MaskDiscoveryView::classOfOptions() const {
-    return rb_C->value() ? classC : classB;
+NetworkClass MaskDiscoveryView::classOfOptions() const {
+    return rb_C->value() ? NetworkClass::C : NetworkClass::B;
 }
 
 // The button is enabled only while there is a mask; without one nothing
@@ -140,7 +140,8 @@ void MaskDiscoveryView::cmd_Calc_Click() {
     const QString nodes = txt_hosts->text();
     if (subnets.isEmpty() && nodes.isEmpty())
         return;
-    const std::variant<MaskResult, Refusal> answer = calculate(subnets, nodes, state_.IPClass());
+    const std::variant<MaskResult, Refusal> answer =
+        refusedIfNoMaskFits(DiscoverMask(subnets, nodes, state_.networkClass()));
     if (const auto* refusal = std::get_if<Refusal>(&answer)) {
         messages_.show(refusal->text.toString(), OkOnly, refusal->title.toString());
         return;
@@ -151,7 +152,7 @@ void MaskDiscoveryView::cmd_Calc_Click() {
     cmd_View->setEnabled(true);
 }
 
-void MaskDiscoveryView::pickClass(const NetworkClass& chosen) {
+void MaskDiscoveryView::pickClass(NetworkClass chosen) {
     shareClass(chosen);
     CheckCalcEnabled();
     ClearResults();
@@ -159,9 +160,9 @@ void MaskDiscoveryView::pickClass(const NetworkClass& chosen) {
 }
 
 void MaskDiscoveryView::rb_B_Click() {
-    pickClass(classB);
+    pickClass(NetworkClass::B);
 }
 
 void MaskDiscoveryView::rb_C_Click() {
-    pickClass(classC);
+    pickClass(NetworkClass::C);
 }

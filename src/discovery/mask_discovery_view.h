@@ -26,15 +26,15 @@ public:
     MaskDiscoveryView(QWidget* pane, SharedState& state, MessageBoxService& messages);
 
     // Shares the class and shows its network; the options are left as they are.
-    void shareClass(const NetworkClass& chosen);
+    void shareClass(NetworkClass chosen);
     // The class the options show, whichever class is shared now.
-    const NetworkClass& classOfOptions() const;
+    NetworkClass classOfOptions() const;
     // The first input that takes keys: the nodes box while the subnets box is locked.
     void focusFirstInput();
 
 signals:
     // View Subnets hands the mask found last over, with the class the options show.
-    void viewSubnets(const NetworkClass& chosen, const QString& mask);
+    void viewSubnets(NetworkClass chosen, const QString& mask);
 
 private:
     void cmd_Calc_Click();
@@ -51,7 +51,7 @@ private:
     void ClearResults();
     void ClearInputs();
 
-    void pickClass(const NetworkClass& chosen);
+    void pickClass(NetworkClass chosen);
     void describeForAccessibility(const QWidget* pane);
     static void lockPartner(const TextBox* edited, TextBox* partner);
     static void filterDigits(int& KeyAscii);

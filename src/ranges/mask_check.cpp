@@ -21,7 +21,7 @@ bool isPartialGroup(QStringView group) {
 MaskCheck checkClassB(QStringView rest) {
     const qsizetype dot = rest.indexOf(u'.');
     if (dot < 0)
-        return MaskCheck::GeneralMessage;
+        return MaskCheck::BadSubnetGroups;
     QStringView group = rest.first(dot);
     const QStringView after = rest.sliced(dot + 1);
     if (after == u"0" && (group == u"255" || group == u"0"))
@@ -31,39 +31,35 @@ MaskCheck checkClassB(QStringView rest) {
     // more is examined, so "255.255.192." and "255.255.192.77" pass on purpose.
     if (group == u"255")
         group = after;
-    return isPartialGroup(group) ? MaskCheck::Accepted : MaskCheck::GeneralMessage;
+    return isPartialGroup(group) ? MaskCheck::Accepted : MaskCheck::BadSubnetGroups;
 }
 
 MaskCheck checkClassC(QStringView rest) {
     if (!rest.startsWith(u"255."))
-        return MaskCheck::ClassCMessage;
+        return MaskCheck::NotClassCMask;
     if (rest == u"255.0" || isPartialGroup(rest.sliced(4)))
         return MaskCheck::Accepted;
-    return MaskCheck::GeneralMessage;
+    return MaskCheck::BadSubnetGroups;
 }
 
 } // namespace
 
-MaskCheck checkMask(const QString& mask, const QString& ipClass) {
+MaskCheck checkMask(const QString& mask, NetworkClass networkClass) {
     if (!mask.startsWith(u"255.255."))
-        return MaskCheck::PrefixMessage;
+        return MaskCheck::BadPrefix;
     const QStringView rest = QStringView(mask).sliced(8);
-    if (ipClass == u"B")
-        return checkClassB(rest);
-    if (ipClass == u"C")
-        return checkClassC(rest);
-    return MaskCheck::GeneralMessage;
+    return networkClass == NetworkClass::B ? checkClassB(rest) : checkClassC(rest);
 }
 
 std::optional<Refusal> maskRefusal(MaskCheck check) {
     switch (check) {
     case MaskCheck::Accepted:
         return std::nullopt;
-    case MaskCheck::PrefixMessage:
+    case MaskCheck::BadPrefix:
         return prefixRefusal;
-    case MaskCheck::ClassCMessage:
+    case MaskCheck::NotClassCMask:
         return classCRefusal;
-    case MaskCheck::GeneralMessage:
+    case MaskCheck::BadSubnetGroups:
         return generalRefusal;
     }
     return generalRefusal;

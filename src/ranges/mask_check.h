@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "common/network_class.h"
 #include "common/refusal.h"
 
 #include <QString>
@@ -14,12 +15,12 @@
 
 enum class MaskCheck {
     Accepted,
-    PrefixMessage,  // does not begin with "255.255."
-    ClassCMessage,  // class C and the third group is not "255."
-    GeneralMessage, // every other refusal, including a class other than B or C
+    BadPrefix,       // does not begin with "255.255."
+    NotClassCMask,   // class C, and the third group is not "255."
+    BadSubnetGroups, // every other refusal
 };
 
-MaskCheck checkMask(const QString& mask, const QString& ipClass);
+MaskCheck checkMask(const QString& mask, NetworkClass networkClass);
 
 inline constexpr Refusal prefixRefusal{
     u"Subnet Mask Format Error",

@@ -7,16 +7,8 @@
 #include <QList>
 
 
-int networkPrefixLength(const QString& ipClass) {
-    if (ipClass == u"B")
-        return 16;
-    if (ipClass == u"C")
-        return 24;
-    return 0;
-}
-
-QString networkAddress(const QString& ipClass, const QString& netPattern) {
-    return addressText(0, networkPrefixLength(ipClass), netPattern);
+QString networkAddress(NetworkClass networkClass, const QString& netPattern) {
+    return addressText(0, facts(networkClass).prefixLength, netPattern);
 }
 
 QString addressText(quint32 offset, int networkPrefix, const QString& netPattern) {

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "common/network_class.h"
+
 #include <QString>
 #include <optional>
 
@@ -11,12 +13,8 @@
 // the part a row or an address writes after the placeholder prefix, two
 // groups for class B ("254.192") and one for class C ("192").
 
-// The class network's prefix length: 16 for class B, 24 for class C, and 0
-// for any other class.
-int networkPrefixLength(const QString& ipClass);
-
 // The network's own address, written on the prefix: "X.Y.0.0", "X.Y.Z.0".
-QString networkAddress(const QString& ipClass, const QString& netPattern);
+QString networkAddress(NetworkClass networkClass, const QString& netPattern);
 
 // The address at that offset in a network of that prefix length, written on
 // the prefix: offset 65088 in a class B network on "X.Y" is "X.Y.254.64".

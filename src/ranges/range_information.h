@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "common/network_class.h"
 #include "common/refusal.h"
 #include "ranges/address_range.h"
 
@@ -16,5 +17,5 @@
 // network; or the rows of its segments (see listSegments).
 using RangeInformation = std::variant<Refusal, AddressRange, QStringList>;
 
-RangeInformation rangeInformation(const QString& mask, const QString& ipClass,
+RangeInformation rangeInformation(const QString& mask, NetworkClass networkClass,
                                   const QString& netPattern);

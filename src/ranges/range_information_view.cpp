@@ -6,9 +6,7 @@
 
 #include "common/control_table.h"
 #include "common/copy_menu.h"
-#include "ranges/mask_check.h"
 #include "ranges/range_information_layout.h"
-#include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
 #include "ranges/segment_table.h"
 
@@ -60,10 +58,10 @@ void RangeInformationView::resetToClassB() {
 }
 
 // The class goes first: the option handlers empty the mask box.
-void RangeInformationView::listSegmentsOf(const NetworkClass& chosen, const QString& mask) {
-    rb_B2->setValue(&chosen == &classB);
-    rb_C2->setValue(&chosen == &classC);
-    lbl_Ext2->setCaption(QString::fromLatin1(chosen.network));
+void RangeInformationView::listSegmentsOf(NetworkClass chosen, const QString& mask) {
+    rb_B2->setValue(chosen == NetworkClass::B);
+    rb_C2->setValue(chosen == NetworkClass::C);
+    lbl_Ext2->setCaption(QString::fromLatin1(facts(chosen).caption));
     txt_SubnetMask->setText(mask);
     clearAddresses();
     cmd_Discover_Click();
@@ -86,7 +84,7 @@ QString RangeInformationView::allSegmentsText() const {
     QStringList rows;
     for (int k = 0; k < list_Range->count(); ++k)
         rows.append(list_Range->item(k)->text());
-    return segmentTable(rows, txt_SubnetMask->text(), state_.IPClass(), state_.NetPattern());
+    return segmentTable(rows, txt_SubnetMask->text(), state_.networkClass(), state_.NetPattern());
 }
 
 void RangeInformationView::clearAddresses() {
@@ -94,19 +92,19 @@ void RangeInformationView::clearAddresses() {
     lbl_End->setCaption(QString());
 }
 
-void RangeInformationView::pickClass(const NetworkClass& chosen) {
+void RangeInformationView::pickClass(NetworkClass chosen) {
     state_.select(chosen);
-    lbl_Ext2->setCaption(QString::fromLatin1(chosen.network));
+    lbl_Ext2->setCaption(QString::fromLatin1(facts(chosen).caption));
     clearAddresses();
     txt_SubnetMask->setText(QString()); // its Change handler empties the list
 }
 
 void RangeInformationView::rb_B2_Click() {
-    pickClass(classB);
+    pickClass(NetworkClass::B);
 }
 
 void RangeInformationView::rb_C2_Click() {
-    pickClass(classC);
+    pickClass(NetworkClass::C);
 }
 
 void RangeInformationView::txt_SubnetMask_Change() {
@@ -119,8 +117,10 @@ void RangeInformationView::refuse(const Refusal& refusal) {
     txt_SubnetMask->setFocus();
 }
 
-bool RangeInformationView::ValidateMask(const QString& mask) {
-    if (const std::optional<Refusal> refusal = maskRefusal(checkMask(mask, state_.IPClass()))) {
+// The mask check's part of the answer: a refused mask is told and the
+// keyboard goes back to the mask box.
+bool RangeInformationView::ValidateMask(const RangeInformation& answer) {
+    if (const auto* refusal = std::get_if<Refusal>(&answer)) {
         refuse(*refusal);
         return false;
     }
@@ -129,16 +129,17 @@ bool RangeInformationView::ValidateMask(const QString& mask) {
 
 void RangeInformationView::cmd_Discover_Click() {
     list_Range->clear();
-    if (txt_SubnetMask->text().isEmpty())
+    const QString mask = txt_SubnetMask->text();
+    if (mask.isEmpty())
         return;
-    if (!ValidateMask(txt_SubnetMask->text()))
+    const RangeInformation answer =
+        rangeInformation(mask, state_.networkClass(), state_.NetPattern());
+    if (!ValidateMask(answer))
         return;
-    const SegmentListing listing =
-        listSegments(txt_SubnetMask->text(), state_.IPClass(), state_.NetPattern());
-    if (const auto* rows = std::get_if<QStringList>(&listing)) {
+    if (const auto* rows = std::get_if<QStringList>(&answer)) {
         list_Range->addItems(*rows);
     } else {
-        const auto& range = std::get<AddressRange>(listing);
+        const auto& range = std::get<AddressRange>(answer);
         lbl_Start->setCaption(range.start);
         lbl_End->setCaption(range.end);
     }
@@ -149,7 +150,7 @@ void RangeInformationView::list_Range_Click() {
     if (k < 0)
         return;
     const std::optional<AddressRange> range =
-        segmentRange(list_Range->item(k)->text(), txt_SubnetMask->text(), state_.IPClass(),
+        segmentRange(list_Range->item(k)->text(), txt_SubnetMask->text(), state_.networkClass(),
                      state_.NetPattern());
     if (range) {
         lbl_Start->setCaption(range->start);

@@ -11,6 +11,7 @@
 #include "common/refusal.h"
 #include "common/shared_state.h"
 #include "common/text_box.h"
+#include "ranges/range_information.h"
 
 #include <QObject>
 #include <QPushButton>
@@ -32,7 +33,7 @@ public:
     // The View menu's reset: class B, with its option selected, and nothing else.
     void resetToClassB();
     // The hand-over: selects the class, puts the mask and lists its segments.
-    void listSegmentsOf(const NetworkClass& chosen, const QString& mask);
+    void listSegmentsOf(NetworkClass chosen, const QString& mask);
     void focusFirstInput();
 
 private:
@@ -41,9 +42,9 @@ private:
     void rb_C2_Click();
     void txt_SubnetMask_Change();
     void list_Range_Click();
-    bool ValidateMask(const QString& mask);
+    bool ValidateMask(const RangeInformation& answer);
 
-    void pickClass(const NetworkClass& chosen);
+    void pickClass(NetworkClass chosen);
     void clearAddresses();
     void refuse(const Refusal& refusal);
     void offerCopying();

@@ -18,22 +18,22 @@ int groupBits(QStringView group) {
 
 } // namespace
 
-SegmentListing listSegments(const QString& mask, const QString& ipClass,
+SegmentListing listSegments(const QString& mask, NetworkClass networkClass,
                             const QString& netPattern) {
-    const int networkPrefix = networkPrefixLength(ipClass);
+    const int networkPrefix = facts(networkClass).prefixLength;
     const int prefix = maskPrefixLength(mask);
-    if (networkPrefix == 0 || prefix < networkPrefix || prefix > 31)
+    if (prefix < networkPrefix || prefix > 31)
         return QStringList(); // never for a checked mask
     if (prefix == networkPrefix) {
-        return segmentRange(networkAddress(ipClass, netPattern), mask, ipClass, netPattern)
-            .value_or(AddressRange{});
+        const QString network = networkAddress(networkClass, netPattern);
+        return segmentRange(network, mask, networkClass, netPattern).value_or(AddressRange{});
     }
     const int subnetBits = prefix - networkPrefix;
     const quint32 subnets = quint32{1} << subnetBits;
     // Mask Discovery counts a class C network split by one bit as two
     // segments, so both halves are listed; everywhere else the all-zeros
     // and the all-ones segment are not.
-    const bool bothHalves = ipClass == u"C" && subnetBits == 1;
+    const bool bothHalves = networkClass == NetworkClass::C && subnetBits == 1;
     const quint32 highest = bothHalves ? 1 : subnets - 2;
     const quint32 lowest = bothHalves ? 0 : 1;
     QStringList rows;

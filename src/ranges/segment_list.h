@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "common/network_class.h"
 #include "ranges/address_range.h"
 
 #include <QString>
@@ -22,8 +23,9 @@
 // and so has no segments to list.
 using SegmentListing = std::variant<QStringList, AddressRange>;
 
-// mask must have been accepted by checkMask for ipClass.
-SegmentListing listSegments(const QString& mask, const QString& ipClass, const QString& netPattern);
+// mask must have been accepted by checkMask for the class.
+SegmentListing listSegments(const QString& mask, NetworkClass networkClass,
+                            const QString& netPattern);
 
 // The prefix length of a mask checkMask accepted, for either class. The
 // lenient class B forms count their third group alone: 255.255.192.77 is 18.

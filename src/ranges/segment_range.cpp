@@ -18,10 +18,10 @@ struct Bounds {
 };
 
 std::optional<Bounds> segmentBounds(const QString& segment, const QString& mask,
-                                    const QString& ipClass, const QString& netPattern) {
-    const int networkPrefix = networkPrefixLength(ipClass);
+                                    NetworkClass networkClass, const QString& netPattern) {
+    const int networkPrefix = facts(networkClass).prefixLength;
     const int prefix = maskPrefixLength(mask);
-    if (networkPrefix == 0 || prefix < networkPrefix || prefix > 31)
+    if (prefix < networkPrefix || prefix > 31)
         return std::nullopt;
     const std::optional<quint32> own = addressOffset(segment, networkPrefix, netPattern);
     const quint32 size = quint32{1} << (32 - prefix);
@@ -41,9 +41,9 @@ AddressRange assignable(const Bounds& bounds, const QString& netPattern) {
 } // namespace
 
 std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const QString& mask,
-                                                 const QString& ipClass,
+                                                 NetworkClass networkClass,
                                                  const QString& netPattern) {
-    const std::optional<Bounds> bounds = segmentBounds(segment, mask, ipClass, netPattern);
+    const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass, netPattern);
     if (!bounds)
         return std::nullopt;
     return SegmentAddresses{assignable(*bounds, netPattern),
@@ -51,8 +51,8 @@ std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const Q
 }
 
 std::optional<AddressRange> segmentRange(const QString& segment, const QString& mask,
-                                         const QString& ipClass, const QString& netPattern) {
-    const std::optional<Bounds> bounds = segmentBounds(segment, mask, ipClass, netPattern);
+                                         NetworkClass networkClass, const QString& netPattern) {
+    const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass, netPattern);
     if (!bounds)
         return std::nullopt;
     return assignable(*bounds, netPattern);

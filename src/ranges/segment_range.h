@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "common/network_class.h"
 #include "ranges/address_range.h"
 
 #include <QString>
@@ -13,10 +14,9 @@
 // and the mask's prefix length: the first assignable address is the one after
 // the segment's own, the last the one before its broadcast address.
 //
-// segment is a row listSegments gave for mask, ipClass and netPattern, or the
-// network's own address for a mask that does not split it. None for a text
-// that is not the own address of a segment of that size, or for a class
-// other than B or C.
+// segment is a row listSegments gave for the mask, class and netPattern, or
+// the network's own address for a mask that does not split it. None for a
+// text that is not the own address of a segment of that size.
 
 struct SegmentAddresses {
     // "None" to "None" for a segment of two addresses (a 31-bit mask), which
@@ -26,9 +26,9 @@ struct SegmentAddresses {
 };
 
 std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const QString& mask,
-                                                 const QString& ipClass,
+                                                 NetworkClass networkClass,
                                                  const QString& netPattern);
 
 // The first and last assignable address alone: what a click on the row shows.
 std::optional<AddressRange> segmentRange(const QString& segment, const QString& mask,
-                                         const QString& ipClass, const QString& netPattern);
+                                         NetworkClass networkClass, const QString& netPattern);

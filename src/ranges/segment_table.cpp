@@ -6,7 +6,7 @@
 
 #include "ranges/segment_range.h"
 
-QString segmentTable(const QStringList& rows, const QString& mask, const QString& ipClass,
+QString segmentTable(const QStringList& rows, const QString& mask, NetworkClass networkClass,
                      const QString& netPattern) {
     if (rows.isEmpty())
         return QString();
@@ -17,7 +17,7 @@ QString segmentTable(const QStringList& rows, const QString& mask, const QString
     table.reserve(table.size() + rows.size() * (3 * rows.front().size() + 3));
     for (const QString& row : rows) {
         const AddressRange range =
-            segmentRange(row, mask, ipClass, netPattern).value_or(AddressRange{});
+            segmentRange(row, mask, networkClass, netPattern).value_or(AddressRange{});
         table += row;
         table += tab;
         table += range.start;

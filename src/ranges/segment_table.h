@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "common/network_class.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,5 +20,5 @@ inline constexpr char endingAddressCaption[] = "Ending Address";
 // addresses come from the same rule a row click shows them with; a row that
 // rule gives nothing for has empty address fields. No rows give no table at
 // all, not even the header.
-QString segmentTable(const QStringList& rows, const QString& mask, const QString& ipClass,
+QString segmentTable(const QStringList& rows, const QString& mask, NetworkClass networkClass,
                      const QString& netPattern);

@@ -380,10 +380,11 @@ QString Session::brokenRule(const Before& was) const {
         return QStringLiteral("the title names another view: ") + title;
 
     const bool isC = state().IPClass() == QStringLiteral("C");
-    const NetworkClass& shared = isC ? classC : classB;
-    if (state().IPClass() != QString::fromLatin1(shared.ipClass) ||
-        state().NetPattern() != QString::fromLatin1(shared.netPattern))
-        return QStringLiteral("IPClass and NetPattern disagree");
+    const ClassFacts& shared = facts(isC ? NetworkClass::C : NetworkClass::B);
+    if (state().IPClass() != QString::fromLatin1(shared.letter) ||
+        state().NetPattern() != QString::fromLatin1(shared.netPattern) ||
+        state().networkClass() != (isC ? NetworkClass::C : NetworkClass::B))
+        return QStringLiteral("IPClass, NetPattern and the class disagree");
     const auto [optionB, optionC] =
         discoveryShown ? std::pair{"rb_B", "rb_C"} : std::pair{"rb_B2", "rb_C2"};
     if (control<OptionButton>(optionB)->value() == isC ||
@@ -403,12 +404,13 @@ QString Session::brokenRule(const Before& was) const {
 // View Subnets answer the refusal of the mask for the class.
 bool Session::answersTheInputs(const RecordingMessageBox::Message& message) const {
     if (!rangeViewShown()) {
-        const QString shownClass = control<OptionButton>("rb_C")->value() ? "C" : "B";
+        const NetworkClass shownClass =
+            control<OptionButton>("rb_C")->value() ? NetworkClass::C : NetworkClass::B;
         return message.style == 0 && message.title == QStringLiteral("Entry Error") &&
                DiscoverMask(text("txt_Subnets"), text("txt_hosts"), shownClass).Mask == noMaskFits;
     }
     const QString mask = text("txt_SubnetMask");
-    const RangeInformation answer = rangeInformation(mask, state().IPClass(), state().NetPattern());
+    const RangeInformation answer = rangeInformation(mask, state().networkClass(), state().NetPattern());
     const auto* refusal = std::get_if<Refusal>(&answer);
     return refusal && message.style == 64 && message.title == refusal->title &&
            message.text == refusal->text;

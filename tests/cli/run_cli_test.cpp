@@ -9,7 +9,7 @@
 #include "cli/answers.h"
 #include "cli/run_cli.h"
 #include "common/app_info.h"
-#include "discovery/calculation.h"
+#include "discovery/mask_answer.h"
 #include "qstring_printer.h"
 #include "ranges/mask_check.h"
 #include "ranges/segment_list.h"

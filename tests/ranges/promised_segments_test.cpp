@@ -9,6 +9,8 @@
 #include "ranges/range_information.h"
 #include "ranges/segment_range.h"
 
+#include "class_letter.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -24,8 +26,8 @@ std::map<QString, MaskResult> everyAnswer(const QString& ipClass) {
             answers.emplace(result.Mask, result);
     };
     for (int request = 0; request <= 65536; ++request) {
-        keep(DiscoverMask(QString::number(request), QString(), ipClass));
-        keep(DiscoverMask(QString(), QString::number(request), ipClass));
+        keep(DiscoverMask(QString::number(request), QString(), classLetter(ipClass)));
+        keep(DiscoverMask(QString(), QString::number(request), classLetter(ipClass)));
     }
     return answers;
 }
@@ -53,7 +55,7 @@ TEST_P(PromisedSegments, EveryDiscoveredMaskListsWhatItPromised) {
     const QString pattern = ipClass == u"B" ? QStringLiteral("X.Y") : QStringLiteral("X.Y.Z");
     for (const auto& [mask, promised] : everyAnswer(ipClass)) {
         SCOPED_TRACE(mask.toStdString());
-        const RangeInformation shown = rangeInformation(mask, ipClass, pattern);
+        const RangeInformation shown = rangeInformation(mask, classLetter(ipClass), pattern);
         ASSERT_FALSE(std::holds_alternative<Refusal>(shown)) << "its own mask is refused";
         if (promised.Segments == 1) {
             const auto* whole = std::get_if<AddressRange>(&shown);
@@ -67,7 +69,7 @@ TEST_P(PromisedSegments, EveryDiscoveredMaskListsWhatItPromised) {
         double above = 1 << (ipClass == u"B" ? 16 : 8);
         for (const QString& row : *rows) {
             const std::optional<AddressRange> range =
-                segmentRange(row, mask, ipClass, pattern);
+                segmentRange(row, mask, classLetter(ipClass), pattern);
             ASSERT_TRUE(range.has_value()) << row.toStdString();
             ASSERT_EQ(hostsIn(*range, pattern), promised.Hosts) << row.toStdString();
             const double own = offsetOf(row, pattern);

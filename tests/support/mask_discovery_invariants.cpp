@@ -37,7 +37,8 @@ QString brokenMaskDiscoveryInvariant(const WindowDriver& driver) {
         return QStringLiteral("the mask and the sentence are not shown together");
     if (answer.isEmpty())
         return {};
-    const QString shownClass = driver.control<OptionButton>("rb_C")->value() ? "C" : "B";
+    const NetworkClass shownClass =
+        driver.control<OptionButton>("rb_C")->value() ? NetworkClass::C : NetworkClass::B;
     if (answer != DiscoverMask(subnets, hosts, shownClass).Mask)
         return QStringLiteral("the answer belongs to another request");
     static const QRegularExpression wholeCounts(

@@ -22,7 +22,7 @@ bool belongsToTheListing(const AddressRange& shown, const RangeInformation& list
         return same(*whole);
     const auto* rows = std::get_if<QStringList>(&listing);
     return rows && std::any_of(rows->begin(), rows->end(), [&](const QString& row) {
-               return same(segmentRange(row, mask, state.IPClass(), state.NetPattern()));
+               return same(segmentRange(row, mask, state.networkClass(), state.NetPattern()));
            });
 }
 
@@ -31,7 +31,7 @@ bool belongsToTheListing(const AddressRange& shown, const RangeInformation& list
 QString brokenRangeInformationInvariant(const WindowDriver& driver) {
     const SharedState& state = driver.window.state();
     const QString mask = driver.text("txt_SubnetMask");
-    const RangeInformation listing = rangeInformation(mask, state.IPClass(), state.NetPattern());
+    const RangeInformation listing = rangeInformation(mask, state.networkClass(), state.NetPattern());
     const auto* listed = std::get_if<QStringList>(&listing);
     const QStringList shownRows = driver.rows();
     if (!shownRows.isEmpty() && (!listed || *listed != shownRows))

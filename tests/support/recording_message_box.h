@@ -15,11 +15,11 @@ class RecordingMessageBox : public MessageBoxService {
 public:
     struct Message {
         QString text;
-        int style;
+        MessageStyle style;
         QString title;
     };
 
-    void show(const QString& text, int style, const QString& title = {}) override {
+    void show(const QString& text, MessageStyle style, const QString& title = {}) override {
         shown.append({text, style, title});
         if (whileShown)
             whileShown();

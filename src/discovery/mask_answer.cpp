@@ -2,13 +2,11 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "discovery/calculation.h"
+#include "discovery/mask_answer.h"
 
 #include "common/number_text.h"
 
-std::variant<MaskResult, Refusal> calculate(const QString& subnets, const QString& nodes,
-                                            const QString& ipClass) {
-    MaskResult result = DiscoverMask(subnets, nodes, ipClass);
+std::variant<MaskResult, Refusal> refusedIfNoMaskFits(const MaskResult& result) {
     if (result.Mask == noMaskFits)
         return entryErrorRefusal;
     return result;
