@@ -16,6 +16,7 @@
 #include "common/text_box.h"
 #include "discovery/discover_mask.h"
 #include "mask_discovery_invariants.h"
+#include "random_steps.h"
 #include "range_information_invariants.h"
 #include "ranges/range_information.h"
 #include "window_driver.h"
@@ -28,32 +29,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <iostream>
-#include <random>
 #include <sstream>
 
 namespace {
 
 constexpr quint64 defaultSeed = 7;
 constexpr int defaultSteps = 5000;
-
-quint64 fromEnvironment(const char* name, quint64 fallback) {
-    bool read = false;
-    const quint64 value = qEnvironmentVariable(name).toULongLong(&read);
-    return read ? value : fallback;
-}
-
-class Dice {
-public:
-    explicit Dice(quint64 seed) : engine_(seed) {}
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
-    bool oneIn(int n) { return below(n) == 0; }
-    template <typename T> T pick(std::initializer_list<T> items) {
-        return items.begin()[below(int(items.size()))];
-    }
-
-private:
-    std::mt19937_64 engine_;
-};
 
 // One character as the text its key carries: digits, printable ASCII, control
 // codes, other scripts' digits and letters, and characters outside the Basic
@@ -122,18 +103,6 @@ QString quoted(const QString& text) {
     return u'"' + shown + u'"';
 }
 
-struct Step {
-    int action;
-    quint64 seed; // every choice the action makes comes from it
-};
-
-struct Outcome {
-    qsizetype failedAt = -1; // the step after which a rule was broken
-    QString rule;
-    QStringList done; // what each step did, "-" when nothing was in reach
-    qsizetype messages = 0;
-};
-
 // A fresh window for every replay, driven step by step.
 class Session : public WindowDriver {
 public:
@@ -154,6 +123,7 @@ public:
     }
 
     Outcome play(const std::vector<Step>& steps);
+    qsizetype messagesAnswered() const { return messages.shown.size(); }
 
     using Act = QString (Session::*)(Dice&);
     struct Action {
@@ -459,22 +429,7 @@ Outcome Session::play(const std::vector<Step>& steps) {
             break;
         }
     }
-    outcome.messages = messages.shown.size();
     return outcome;
-}
-
-std::vector<Step> randomSteps(quint64 seed, int count) {
-    std::vector<int> weights;
-    for (const Session::Action& action : Session::actions)
-        weights.push_back(action.weight);
-    std::discrete_distribution<int> anyAction(weights.begin(), weights.end());
-    std::mt19937_64 engine(seed);
-    std::vector<Step> steps;
-    for (int i = 0; i < count; ++i) {
-        const int action = anyAction(engine);
-        steps.push_back({action, engine()});
-    }
-    return steps;
 }
 
 Outcome replay(const std::vector<Step>& steps) {
@@ -482,34 +437,17 @@ Outcome replay(const std::vector<Step>& steps) {
     return session.play(steps);
 }
 
-// Drops runs of steps, longest first, while the same rule still breaks, each
-// try on a fresh window.
-std::vector<Step> shrink(std::vector<Step> steps, const QString& rule) {
-    int replaysLeft = 300;
-    for (size_t run = steps.size() / 2; run > 0; run /= 2) {
-        for (size_t start = 0; start < steps.size() && replaysLeft > 0; --replaysLeft) {
-            std::vector<Step> fewer = steps;
-            fewer.erase(fewer.begin() + qsizetype(start),
-                        fewer.begin() + qsizetype(std::min(start + run, fewer.size())));
-            const Outcome outcome = replay(fewer);
-            if (outcome.failedAt >= 0 && outcome.rule == rule) {
-                fewer.resize(size_t(outcome.failedAt) + 1);
-                steps = std::move(fewer);
-            } else {
-                start += run;
-            }
-        }
-    }
-    return steps;
-}
-
 TEST(RandomUse, NoSequenceOfStepsBreaksTheRulesOfTheViews) {
     const quint64 seed = fromEnvironment("TARNWELL_RANDOM_SEED", defaultSeed);
     const int count = int(fromEnvironment("TARNWELL_RANDOM_STEPS", defaultSteps));
-    const std::vector<Step> steps = randomSteps(seed, count);
-    const Outcome outcome = replay(steps);
+    std::vector<int> weights;
+    for (const Session::Action& action : Session::actions)
+        weights.push_back(action.weight);
+    const std::vector<Step> steps = randomSteps(seed, count, weights);
+    Session session;
+    const Outcome outcome = session.play(steps);
     std::cout << "Random use: seed " << seed << ", " << outcome.done.size() << " steps, "
-              << outcome.messages << " message boxes answered\n";
+              << session.messagesAnswered() << " message boxes answered\n";
     if (outcome.failedAt < 0)
         return;
 
@@ -526,7 +464,7 @@ TEST(RandomUse, NoSequenceOfStepsBreaksTheRulesOfTheViews) {
         report << "Its last step: " << outcome.done.back().toStdString();
     } else {
         const Outcome again = replay(prefix);
-        const Outcome fewest = replay(shrink(prefix, outcome.rule));
+        const Outcome fewest = replay(shrink(prefix, outcome.rule, replay));
         report << (again.rule == outcome.rule ? "The prefix fails again on a fresh window.\n"
                                               : "The prefix does NOT fail on a fresh window.\n")
                << "Fewest steps found that still fail (" << fewest.done.size() << "):\n  "
