@@ -6,6 +6,7 @@
 // window opens it and driven from the keyboard.
 
 #include "about/about_dialog.h"
+#include "common/app_info.h"
 #include "common/control_table.h"
 #include "common/label.h"
 
@@ -71,7 +72,8 @@ TEST_F(AboutDialogTest, LoadShowsTitleAndVersion) {
     open([](AboutDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Tarnwell"));
         EXPECT_EQ(caption(dialog, "lblTitle"), QStringLiteral("Tarnwell"));
-        EXPECT_EQ(caption(dialog, "lblVersion"), QStringLiteral("Version 1.0.0"));
+        EXPECT_EQ(caption(dialog, "lblVersion"),
+                  QStringLiteral("Version ") + QLatin1String(applicationVersion));
     });
 }
 

@@ -5,8 +5,10 @@
 // The main window as it opens: its start state, its menus and the switch
 // between its two views.
 
+#include "common/app_info.h"
 #include "common/classic_font.h"
 #include "qstring_printer.h"
+#include "table_rows.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -27,7 +29,7 @@
 namespace {
 
 class MainWindowTest : public WindowFixture {
-protected:
+public:
     QWidget* client() const { return window.centralWidget(); }
 
     // The views' controls: every widget under the client area that a layout
@@ -76,42 +78,96 @@ TEST_F(MainWindowTest, ControlsShowTheClassicFace) {
     }
 }
 
-TEST_F(MainWindowTest, OpensInMaskDiscoveryWithNothingAsked) {
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Tarnwell - Mask Discovery"));
-    EXPECT_EQ(client()->size(), QSize(311, 188));
-    // Drawn at every size the desktop asks for, so none is scaled up.
-    const QList<QSize> drawn = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
-    EXPECT_EQ(window.windowIcon().availableSizes(), drawn);
-    for (const QSize& size : drawn)
-        EXPECT_EQ(window.windowIcon().pixmap(size).size(), size);
-    EXPECT_FALSE(control("frm_View")->isVisible());
-    // Each view's pane covers the client area from its top-left corner.
-    for (const char* name : {"frm_View", "frm_ClassType", "txt_Subnets"})
-        EXPECT_EQ(control(name)->mapTo(client(), QPoint()), control(name)->pos()) << name;
-    EXPECT_EQ(window.state().IPClass(), QStringLiteral("B"));
-    EXPECT_EQ(window.state().NetPattern(), QStringLiteral("X.Y"));
+// One fact of the window as it opens, checked on a fresh window.
+struct StartFact {
+    const char* name;
+    void (*holds)(MainWindowTest& test);
+};
 
-    for (const char* empty : {"txt_Subnets", "txt_hosts", "txt_SubnetMask"})
-        EXPECT_EQ(text(empty), QString()) << empty;
-    for (const char* empty : {"lbl_MaskAnswer", "lbl_Discovery", "lbl_Start", "lbl_End"})
-        EXPECT_EQ(caption(empty), QString()) << empty;
-    EXPECT_EQ(control<QListWidget>("list_Range")->count(), 0);
-    EXPECT_EQ(control<QLabel>("lbl_ClassExt")->text(), QStringLiteral("X.Y.0.0"));
-    EXPECT_EQ(control<QLabel>("lbl_Ext2")->text(), QStringLiteral(".0.0"));
+using ::PrintTo;
 
-    for (const QWidget* placed : controls()) {
-        const QString name = placed->objectName();
-        EXPECT_EQ(placed->isEnabled(), name != u"cmd_Calc" && name != u"cmd_View")
-            << name.toStdString();
-    }
-    for (const auto& [option, selected] : {std::pair{"rb_B", true}, std::pair{"rb_C", false},
-                                           std::pair{"rb_B2", true}, std::pair{"rb_C2", false}})
-        EXPECT_EQ(control<QAbstractButton>(option)->isChecked(), selected) << option;
+class OpensWithNothingAsked : public MainWindowTest,
+                              public testing::WithParamInterface<StartFact> {};
 
-    QApplication::setActiveWindow(&window);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    EXPECT_EQ(QApplication::focusWidget(), control("txt_Subnets"));
+TEST_P(OpensWithNothingAsked, Holds) {
+    GetParam().holds(*this);
 }
+
+const StartFact startFacts[] = {
+    {"TitleNamesMaskDiscovery",
+     [](MainWindowTest& t) {
+         EXPECT_EQ(t.window.windowTitle(), QStringLiteral("Tarnwell - Mask Discovery"));
+     }},
+    {"ClientAreaOfTheLayout",
+     [](MainWindowTest& t) {
+         EXPECT_EQ(t.client()->size(), QSize(311, 188));
+     }},
+    // Drawn at every size the desktop asks for, so none is scaled up.
+    {"IconDrawnAtEverySize",
+     [](MainWindowTest& t) {
+         QList<QSize> drawn;
+         for (int size : iconSizes)
+             drawn.append(QSize(size, size));
+         EXPECT_EQ(t.window.windowIcon().availableSizes(), drawn);
+         for (const QSize& size : drawn)
+             EXPECT_EQ(t.window.windowIcon().pixmap(size).size(), size);
+     }},
+    {"RangeInformationHidden",
+     [](MainWindowTest& t) {
+         EXPECT_FALSE(t.control("frm_View")->isVisible());
+     }},
+    // Each view's pane covers the client area from its top-left corner.
+    {"PanesCoverTheClientArea",
+     [](MainWindowTest& t) {
+         for (const char* name : {"frm_View", "frm_ClassType", "txt_Subnets"})
+             EXPECT_EQ(t.control(name)->mapTo(t.client(), QPoint()), t.control(name)->pos())
+                 << name;
+     }},
+    {"SharesClassB",
+     [](MainWindowTest& t) {
+         EXPECT_EQ(t.window.state().IPClass(), QStringLiteral("B"));
+         EXPECT_EQ(t.window.state().NetPattern(), QStringLiteral("X.Y"));
+     }},
+    {"InputsEmpty",
+     [](MainWindowTest& t) {
+         for (const char* empty : {"txt_Subnets", "txt_hosts", "txt_SubnetMask"})
+             EXPECT_EQ(t.text(empty), QString()) << empty;
+     }},
+    {"ResultsBlank",
+     [](MainWindowTest& t) {
+         for (const char* empty : {"lbl_MaskAnswer", "lbl_Discovery", "lbl_Start", "lbl_End"})
+             EXPECT_EQ(t.caption(empty), QString()) << empty;
+         EXPECT_EQ(t.control<QListWidget>("list_Range")->count(), 0);
+     }},
+    // The Range Information view's network is set only when that view is chosen.
+    {"NetworkCaptions",
+     [](MainWindowTest& t) {
+         EXPECT_EQ(t.control<QLabel>("lbl_ClassExt")->text(), QStringLiteral("X.Y.0.0"));
+         EXPECT_EQ(t.control<QLabel>("lbl_Ext2")->text(), QStringLiteral(".0.0"));
+     }},
+    {"OnlyCalculateAndViewSubnetsDisabled",
+     [](MainWindowTest& t) {
+         for (const QWidget* placed : t.controls()) {
+             const QString name = placed->objectName();
+             EXPECT_EQ(placed->isEnabled(), name != u"cmd_Calc" && name != u"cmd_View")
+                 << name.toStdString();
+         }
+     }},
+    {"ClassBOptionsSelected",
+     [](MainWindowTest& t) {
+         for (const auto& [option, selected] :
+              {std::pair{"rb_B", true}, std::pair{"rb_C", false}, std::pair{"rb_B2", true},
+               std::pair{"rb_C2", false}})
+             EXPECT_EQ(t.control<QAbstractButton>(option)->isChecked(), selected) << option;
+     }},
+    {"SubnetsBoxHasTheFocus",
+     [](MainWindowTest& t) {
+         QApplication::setActiveWindow(&t.window);
+         ASSERT_TRUE(QTest::qWaitForWindowActive(&t.window));
+         EXPECT_EQ(QApplication::focusWidget(), t.control("txt_Subnets"));
+     }},
+};
+INSTANTIATE_TEST_SUITE_P(StartState, OpensWithNothingAsked, testing::ValuesIn(startFacts), rowName);
 
 // The offscreen platform has a screen too, larger than the window. The window
 // is placed before it has a frame, so it may lie off by the frame's width.

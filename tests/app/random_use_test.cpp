@@ -380,7 +380,8 @@ bool Session::answersTheInputs(const RecordingMessageBox::Message& message) cons
                DiscoverMask(text("txt_Subnets"), text("txt_hosts"), shownClass).Mask == noMaskFits;
     }
     const QString mask = text("txt_SubnetMask");
-    const RangeInformation answer = rangeInformation(mask, state().networkClass(), state().NetPattern());
+    const RangeInformation answer =
+        rangeInformation(mask, state().networkClass(), state().NetPattern());
     const auto* refusal = std::get_if<Refusal>(&answer);
     return refusal && message.style == 64 && message.title == refusal->title &&
            message.text == refusal->text;
