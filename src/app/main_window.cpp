@@ -112,14 +112,12 @@ void MainWindow::menu_HelpAbout_Click() {
     about.exec();
 }
 
-// Carries a discovered mask and its class over and lists its segments.
 void MainWindow::handOver(NetworkClass chosen, const QString& mask) {
     setRangeViewShown(true);
     setWindowTitle(rangeDiscoveryTitle);
     ranges_->listSegmentsOf(chosen, mask);
 }
 
-// The shown view takes the keyboard: its first input gets the focus.
 void MainWindow::setRangeViewShown(bool shown) {
     panes_->setCurrentWidget(shown ? rangeInformationPane_ : maskDiscoveryPane_);
     if (shown)

@@ -25,6 +25,10 @@ std::optional<Bounds> segmentBounds(const QString& segment, const QString& mask,
         return std::nullopt;
     const std::optional<quint32> own = addressOffset(segment, networkPrefix, netPattern);
     const quint32 size = quint32{1} << (32 - prefix);
+    // The range is worked out from the segment's own address, not read off
+    // the row above as the list's order would allow: so a row means the same
+    // wherever it stands, and an address inside a segment, which names none,
+    // is told apart.
     if (!own || *own % size != 0)
         return std::nullopt;
     return Bounds{networkPrefix, *own, *own + size - 1};
