@@ -158,6 +158,11 @@ const CliCase segmentsCases[] = {
             u"the prefix length is /0 to /32, not \"/\""),
     misuses("PrefixLengthLeadingZero", "segments C /026",
             u"the prefix length is /0 to /32, not \"/026\""),
+    misuses("PrefixLengthTwoDigitsLeadingZero", "segments C /05",
+            u"the prefix length is /0 to /32, not \"/05\""),
+    misuses("PrefixLengthSign", "segments C /+5", u"the prefix length is /0 to /32, not \"/+5\""),
+    misuses("PrefixLengthPastAnInt", "segments C /4294967296",
+            u"the prefix length is /0 to /32, not \"/4294967296\""),
 };
 INSTANTIATE_TEST_SUITE_P(Segments, CliTable, testing::ValuesIn(segmentsCases), rowName);
 
