@@ -5,6 +5,7 @@
 #include "cli/command_line.h"
 
 #include "cli/network_option.h"
+#include "cli/prefix_length.h"
 #include "common/app_info.h"
 
 #include <QCommandLineParser>
@@ -43,6 +44,9 @@ constexpr QStringView description =
     u"                           last address instead\n"
     u"  range B|C MASK SEGMENT   the first and last assignable address of a segment\n"
     u"                           as segments prints it\n"
+    u"\n"
+    u"A MASK is dotted, as typed in the window (255.255.255.192), or a prefix length\n"
+    u"/0 to /32 (/26), which stands for the dotted mask of that length.\n"
     u"\n"
     u"What the window refuses is refused with its message, title then text, on\n"
     u"standard error, exit status 1; a usage error exits with status 2.";
@@ -110,8 +114,9 @@ std::optional<QString> readMaskAndSegment(const QCommandLineParser& parser,
                                           Request& request) {
     if (parser.isSet(options.subnets) || parser.isSet(options.nodes))
         return QStringLiteral("--subnets and --nodes belong to the mask command");
+    if (const std::optional<QString> problem = readMaskWord(words[2], request.mask))
+        return problem;
     // The window lists nothing for an empty mask and says nothing either.
-    request.mask = words[2];
     if (request.mask.isEmpty())
         return QStringLiteral("the mask is empty");
     request.segment = words.value(3);

@@ -147,6 +147,22 @@ const CliCase segmentsCases[] = {
     misuses("NetworkOver255", "segments C 255.255.255.192 --network 192.168.256",
             u"--network takes a Class C network as three numbers 0 to 255, the first "
             u"192 to 223, such as 192.168.10"),
+    // A prefix length's dotted mask meets the mask check as typed text would.
+    refuses("PrefixLength0", "segments B /0", prefixRefusal),
+    refuses("PrefixLength8", "segments B /8", prefixRefusal),
+    refuses("ClassC_PrefixLength16", "segments C /16", classCRefusal),
+    refuses("PrefixLength32", "segments B /32", generalRefusal),
+    misuses("PrefixLength33", "segments B /33", u"the prefix length is /0 to /32, not \"/33\""),
+    misuses("PrefixLengthLetter", "segments B /x", u"the prefix length is /0 to /32, not \"/x\""),
+    misuses("PrefixLengthMissing", "range C / X.Y.Z.64",
+            u"the prefix length is /0 to /32, not \"/\""),
+    misuses("PrefixLengthLeadingZero", "segments C /026",
+            u"the prefix length is /0 to /32, not \"/026\""),
+    misuses("PrefixLengthTwoDigitsLeadingZero", "segments C /05",
+            u"the prefix length is /0 to /32, not \"/05\""),
+    misuses("PrefixLengthSign", "segments C /+5", u"the prefix length is /0 to /32, not \"/+5\""),
+    misuses("PrefixLengthPastAnInt", "segments C /4294967296",
+            u"the prefix length is /0 to /32, not \"/4294967296\""),
 };
 INSTANTIATE_TEST_SUITE_P(Segments, CliTable, testing::ValuesIn(segmentsCases), rowName);
 
@@ -174,6 +190,36 @@ const CliCase otherCases[] = {
     misuses("UnknownOption", "mask B --subnet 6", u"Unknown option 'subnet'."),
 };
 INSTANTIATE_TEST_SUITE_P(Other, CliTable, testing::ValuesIn(otherCases), rowName);
+
+// A prefix length answers exactly what its dotted mask answers, the dotted
+// mask being what is printed.
+struct PrefixLengthCase {
+    const char* name;
+    const char* arguments;
+    const char* dotted;
+};
+
+class CliPrefixLength : public testing::TestWithParam<PrefixLengthCase> {};
+
+TEST_P(CliPrefixLength, AnswersAsItsDottedMask) {
+    const Printed byLength = run(GetParam().arguments);
+    const Printed dotted = run(GetParam().dotted);
+    EXPECT_EQ(byLength.status, 0) << byLength.err.toStdString();
+    EXPECT_EQ(byLength.out, dotted.out);
+    EXPECT_EQ(byLength.err, dotted.err);
+}
+
+const PrefixLengthCase prefixLengthCases[] = {
+    {"B26_OnANetwork", "segments B /26 --network 172.16",
+     "segments B 255.255.255.192 --network 172.16"},
+    {"C27_Range", "range C /27 X.Y.Z.64", "range C 255.255.255.224 X.Y.Z.64"},
+    {"B16_Json", "segments B /16 --json", "segments B 255.255.0.0 --json"},
+    {"B17_Json", "segments B /17 --json", "segments B 255.255.128.0 --json"},
+    {"B24_RangeJson", "range B /24 X.Y.254.0 --json", "range B 255.255.255.0 X.Y.254.0 --json"},
+    {"C31_Json", "segments C /31 --json", "segments C 255.255.255.254 --json"},
+};
+INSTANTIATE_TEST_SUITE_P(PrefixLength, CliPrefixLength, testing::ValuesIn(prefixLengthCases),
+                         rowName);
 
 TEST(CliPrintout, VersionAndHelp) {
     EXPECT_EQ(run("--version").out,
