@@ -24,7 +24,8 @@ set(unread ${tarnwell_binaries} ${tarnwell_modules})
 set(shipped "")
 while(unread)
     list(POP_FRONT unread binary)
-    execute_process(COMMAND ${tarnwell_objdump} -p ${binary}
+    # objdump names its fields in the user's language; the names read here are English.
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${tarnwell_objdump} -p ${binary}
                     OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
     string(REGEX MATCHALL "DLL Name: [^\r\n]+" imports "${headers}")
     foreach(import IN LISTS imports)
@@ -42,6 +43,10 @@ while(unread)
         endif()
     endforeach()
 endwhile()
+# Every program here imports Qt: none found means the imports were misread.
+if(NOT shipped)
+    message(FATAL_ERROR "No DLL found among the imports of ${tarnwell_binaries}")
+endif()
 file(INSTALL ${shipped} DESTINATION ${CMAKE_INSTALL_PREFIX})
 
 # The compiler's runtime comes with its debugging symbols: a stripped install
