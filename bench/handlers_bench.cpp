@@ -61,8 +61,7 @@ public:
         if (!QTest::qWaitForWindowExposed(&window_))
             throw std::runtime_error("the window was never shown");
         window_.findChild<QAction*>(QStringLiteral("menu_ViewRI"))->trigger();
-        controlNamed<TextBox>(&window_, "txt_SubnetMask")
-            ->setText(mask);
+        controlNamed<TextBox>(&window_, "txt_SubnetMask")->setText(mask);
         view = controlNamed<QWidget>(&window_, "frm_View");
         list = controlNamed<ListBox>(&window_, "list_Range");
         calculate = controlNamed<QPushButton>(&window_, "cmd_Discover");
@@ -114,8 +113,7 @@ void RowClickToPaintedLabels(benchmark::State& state) {
 BENCHMARK(RowClickToPaintedLabels)->Unit(benchmark::kMicrosecond);
 
 // The median of five runs of a step, in milliseconds.
-template <typename Step>
-double medianMilliseconds(Step step) {
+template <typename Step> double medianMilliseconds(Step step) {
     std::vector<double> runs;
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer timer;
@@ -144,7 +142,8 @@ void printFinestListings() {
             row = row == rows - 1 ? rows - 2 : rows - 1;
         });
         const double copying = medianMilliseconds([&] { window.copyAll->trigger(); });
-        if (!window.quiet() || rows == 0 || QApplication::clipboard()->text().count(u'\n') != rows + 1) {
+        if (!window.quiet() || rows == 0 ||
+            QApplication::clipboard()->text().count(u'\n') != rows + 1) {
             std::printf("listing B %s: the list or its copy came out wrong\n", mask);
             continue;
         }

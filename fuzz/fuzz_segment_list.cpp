@@ -23,8 +23,7 @@ int promisedSegments(int subnetBits, bool classC) {
     return classC && subnetBits == 1 ? 2 : (1 << subnetBits) - 2;
 }
 
-void checkRows(const QStringList& rows, int prefix, NetworkClass ipClass,
-               const QString& pattern) {
+void checkRows(const QStringList& rows, int prefix, NetworkClass ipClass, const QString& pattern) {
     const bool classC = ipClass == NetworkClass::C;
     const int subnetBits = prefix - networkBits(ipClass);
     const int size = 1 << (32 - prefix);

@@ -6,8 +6,8 @@
 
 #include "discovery/mask_answer.h"
 #include "discovery/mask_table.h"
-#include "ranges/range_information.h"
 #include "ranges/network_addresses.h"
+#include "ranges/range_information.h"
 #include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
 #include "ranges/segment_table.h"
@@ -25,8 +25,8 @@ QString jsonText(const QJsonObject& json) {
 }
 
 Outcome answerMask(const Request& request) {
-    const std::variant<MaskResult, Refusal> calculation = refusedIfNoMaskFits(
-        DiscoverMask(request.subnets, request.nodes, request.networkClass));
+    const std::variant<MaskResult, Refusal> calculation =
+        refusedIfNoMaskFits(DiscoverMask(request.subnets, request.nodes, request.networkClass));
     if (const auto* refusal = std::get_if<Refusal>(&calculation))
         return *refusal;
     const MaskResult& result = std::get<MaskResult>(calculation);
@@ -98,9 +98,9 @@ Outcome answerRange(const Request& request) {
     if (!rows || !rows->contains(request.segment))
         return segmentNotListedRefusal;
     if (!request.json) {
-        return rangeLine(segmentRange(request.segment, request.mask, request.networkClass,
-                                      request.network)
-                             .value_or(AddressRange{}));
+        return rangeLine(
+            segmentRange(request.segment, request.mask, request.networkClass, request.network)
+                .value_or(AddressRange{}));
     }
     QJsonObject json = describeSegments(request);
     json.insert(QStringLiteral("segment"), request.segment);

@@ -109,9 +109,8 @@ std::optional<QString> readNumbers(const QCommandLineParser& parser, const Optio
     return std::nullopt;
 }
 
-std::optional<QString> readMaskAndSegment(const QCommandLineParser& parser,
-                                          const Options& options, const QStringList& words,
-                                          Request& request) {
+std::optional<QString> readMaskAndSegment(const QCommandLineParser& parser, const Options& options,
+                                          const QStringList& words, Request& request) {
     if (parser.isSet(options.subnets) || parser.isSet(options.nodes))
         return QStringLiteral("--subnets and --nodes belong to the mask command");
     if (const std::optional<QString> problem = readMaskWord(words[2], request.mask))

@@ -19,7 +19,7 @@ struct Request {
     Command command = Command::Mask;
     NetworkClass networkClass = NetworkClass::B;
     QString network; // what addresses are written on: the placeholder prefix, or --network's
-    QString subnets;    // mask: one of these two is given, the other is empty
+    QString subnets; // mask: one of these two is given, the other is empty
     QString nodes;
     QString mask;    // segments and range
     QString segment; // range: a row as segments prints it

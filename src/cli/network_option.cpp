@@ -42,7 +42,8 @@ std::optional<QString> realNetwork(const QString& text, NetworkClass networkClas
 QString networkForm(NetworkClass networkClass) {
     const ClassFacts& of = facts(networkClass);
     const QString count = of.networkNumbers == 2 ? QStringLiteral("two") : QStringLiteral("three");
-    return QStringLiteral("a Class %1 network as %2 numbers 0 to 255, the first %3 to %4, such as %5")
+    return QStringLiteral(
+               "a Class %1 network as %2 numbers 0 to 255, the first %3 to %4, such as %5")
         .arg(QLatin1String(of.letter), count)
         .arg(of.firstNumberLowest)
         .arg(of.firstNumberHighest)

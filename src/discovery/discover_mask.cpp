@@ -113,7 +113,8 @@ MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, NetworkCla
         if (!wanted)
             return failed();
         if (*wanted == 1)
-            return {QString::fromLatin1(rules.facts.wholeNetworkMask), 1, pow2(rules.hostWidth) - 2};
+            return {QString::fromLatin1(rules.facts.wholeNetworkMask), 1,
+                    pow2(rules.hostWidth) - 2};
         if (*wanted > rules.facts.subnetsLimit)
             return failed();
         findBySubnets(rules, classC, *wanted, finding);

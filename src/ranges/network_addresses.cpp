@@ -6,7 +6,6 @@
 
 #include <QList>
 
-
 QString networkAddress(NetworkClass networkClass, const QString& netPattern) {
     return addressText(0, facts(networkClass).prefixLength, netPattern);
 }

@@ -184,7 +184,8 @@ TEST_F(AppearanceTest, NoTextIsClipped) {
     ASSERT_EQ(list->item(0)->text(), QStringLiteral("X.Y.255.0"));
     list->setCurrentRow(1);
     ASSERT_EQ(list->currentItem()->text(), QStringLiteral("X.Y.254.128"));
-    QCoreApplication::processEvents(); // the list lays its rows out, and shows its scroll bar, later
+    QCoreApplication::processEvents(); // the list lays its rows out, and shows its scroll bar,
+                                       // later
     ASSERT_TRUE(list->verticalScrollBar()->isVisible());
     EXPECT_EQ(clippedTexts(&window), QStringList());
 

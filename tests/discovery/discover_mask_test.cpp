@@ -42,9 +42,8 @@ void expectBands(const std::vector<Band>& bands, const char* ipClass, bool asNod
     for (const Band& band : bands) {
         for (int value = band.from; value <= band.to; ++value) {
             const QString text = QString::number(value);
-            const MaskResult result =
-                asNodes ? DiscoverMask({}, text, classLetter(ipClass))
-                        : DiscoverMask(text, {}, classLetter(ipClass));
+            const MaskResult result = asNodes ? DiscoverMask({}, text, classLetter(ipClass))
+                                              : DiscoverMask(text, {}, classLetter(ipClass));
             expectResult(
                 result, band.expected,
                 QStringLiteral("%1 %2 %3").arg(ipClass, asNodes ? "nodes" : "subnets", text));

@@ -27,7 +27,8 @@ class MaskCheckTable : public testing::TestWithParam<MaskCase> {};
 
 TEST_P(MaskCheckTable, GivesOutcome) {
     const MaskCase& c = GetParam();
-    EXPECT_EQ(checkMask(QString::fromUtf16(c.mask), classLetter(QStringView(c.ipClass))), c.expected);
+    EXPECT_EQ(checkMask(QString::fromUtf16(c.mask), classLetter(QStringView(c.ipClass))),
+              c.expected);
 }
 
 using enum MaskCheck;
@@ -89,8 +90,7 @@ TEST(MaskCheckSweep, ThirdGroup) {
     for (int n = 0; n <= 255; ++n) {
         SCOPED_TRACE(n);
         const bool acceptedB = n == 0 || n == 255 || partialGroups.contains(n);
-        EXPECT_EQ(checkMask(mask(n, 0), NetworkClass::B),
-                  acceptedB ? Accepted : BadSubnetGroups);
+        EXPECT_EQ(checkMask(mask(n, 0), NetworkClass::B), acceptedB ? Accepted : BadSubnetGroups);
         EXPECT_EQ(checkMask(mask(n, 0), NetworkClass::C), n == 255 ? Accepted : NotClassCMask);
     }
 }

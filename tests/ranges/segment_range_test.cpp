@@ -64,8 +64,8 @@ const AddressesCase addressesCases[] = {
      u"172.16.255.255"},
     {"WholeC", u"X.Y.Z.0", u"255.255.255.0", u"C", u"X.Y.Z", u"X.Y.Z.1", u"X.Y.Z.254",
      u"X.Y.Z.255"},
-    {"C_LongerPattern", u"192.168.10.64", u"255.255.255.192", u"C", u"192.168.10",
-     u"192.168.10.65", u"192.168.10.126", u"192.168.10.127"},
+    {"C_LongerPattern", u"192.168.10.64", u"255.255.255.192", u"C", u"192.168.10", u"192.168.10.65",
+     u"192.168.10.126", u"192.168.10.127"},
 };
 INSTANTIATE_TEST_SUITE_P(Segments, SegmentAddressesTable, testing::ValuesIn(addressesCases),
                          rowName);

@@ -31,7 +31,8 @@ bool belongsToTheListing(const AddressRange& shown, const RangeInformation& list
 QString brokenRangeInformationInvariant(const WindowDriver& driver) {
     const SharedState& state = driver.window.state();
     const QString mask = driver.text("txt_SubnetMask");
-    const RangeInformation listing = rangeInformation(mask, state.networkClass(), state.NetPattern());
+    const RangeInformation listing =
+        rangeInformation(mask, state.networkClass(), state.NetPattern());
     const auto* listed = std::get_if<QStringList>(&listing);
     const QStringList shownRows = driver.rows();
     if (!shownRows.isEmpty() && (!listed || *listed != shownRows))
