@@ -45,7 +45,7 @@ public:
 
     // The controls the Tab key moves the focus to, in one round and more.
     QList<QWidget*> tabRound() {
-        QApplication::setActiveWindow(&window);
+        window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         QList<QWidget*> reached;
         for (int press = 0; press < 16 && QApplication::focusWidget(); ++press) {
@@ -162,7 +162,7 @@ const StartFact startFacts[] = {
      }},
     {"SubnetsBoxHasTheFocus",
      [](MainWindowTest& t) {
-         QApplication::setActiveWindow(&t.window);
+         t.window.activateWindow();
          ASSERT_TRUE(QTest::qWaitForWindowActive(&t.window));
          EXPECT_EQ(QApplication::focusWidget(), t.control("txt_Subnets"));
      }},

@@ -193,7 +193,7 @@ TEST(ListBox, PicksRowsChosenByMouseOrKeyboardButNotOnClear) {
     EXPECT_EQ(list.listIndex(), -1);
 
     // The first arrow key picks the first row rather than skipping past it.
-    QApplication::setActiveWindow(&list);
+    list.activateWindow();
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Down);
     clickRow(&list, 2);
