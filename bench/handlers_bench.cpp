@@ -113,7 +113,8 @@ void RowClickToPaintedLabels(benchmark::State& state) {
 BENCHMARK(RowClickToPaintedLabels)->Unit(benchmark::kMicrosecond);
 
 // The median of five runs of a step, in milliseconds.
-template <typename Step> double medianMilliseconds(Step step) {
+template <typename Step>
+double medianMilliseconds(Step step) {
     std::vector<double> runs;
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer timer;

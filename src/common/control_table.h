@@ -54,7 +54,8 @@ int tabIndexOf(const QWidget* control);
 
 // The built control of that name and type under `root`; a missing one is a
 // fault in the layout table, so the program stops with its name.
-template <typename Control> Control* controlNamed(const QWidget* root, const char* name) {
+template <typename Control>
+Control* controlNamed(const QWidget* root, const char* name) {
     auto* control = root->findChild<Control*>(QString::fromLatin1(name));
     if (!control)
         qFatal("Layout has no control %s of the expected kind", name);

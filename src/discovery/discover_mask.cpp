@@ -50,7 +50,8 @@ struct Finding {
 // Calls take(i) for every i from 1 to rangeWidth whose range holds the value:
 // 2^i - 2 < value < 2^(i+1) - 1. A fractional value can lie in two ranges;
 // the later call then overwrites the earlier one.
-template <typename Take> void forEachRange(const ClassRules& rules, double value, Take take) {
+template <typename Take>
+void forEachRange(const ClassRules& rules, double value, Take take) {
     for (int i = 1; i <= rules.rangeWidth; ++i) {
         if (pow2(i) - 2 < value && value < pow2(i + 1) - 1)
             take(i);

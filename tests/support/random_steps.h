@@ -22,7 +22,8 @@ public:
     explicit Dice(quint64 seed) : engine_(seed) {}
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
     bool oneIn(int n) { return below(n) == 0; }
-    template <typename T> T pick(std::initializer_list<T> items) {
+    template <typename T>
+    T pick(std::initializer_list<T> items) {
         return items.begin()[below(int(items.size()))];
     }
 

@@ -12,7 +12,8 @@
 #include <gtest/gtest.h>
 
 // One view built into a pane of its own, without the window around it.
-template <typename View> class ViewPaneFixture : public ::testing::Test {
+template <typename View>
+class ViewPaneFixture : public ::testing::Test {
 protected:
     QWidget* control(const char* name) const { return controlNamed<QWidget>(&pane, name); }
 

@@ -19,7 +19,8 @@ public:
     // Shows the window on the offscreen platform; false if it never got exposed.
     [[nodiscard]] bool show();
 
-    template <typename Control = QWidget> Control* control(const char* name) const {
+    template <typename Control = QWidget>
+    Control* control(const char* name) const {
         return controlNamed<Control>(&window, name);
     }
 
