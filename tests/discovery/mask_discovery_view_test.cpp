@@ -72,14 +72,14 @@ TEST_F(MaskDiscoveryViewTest, TypingIntoOneBoxLocksTheOtherUntilItIsEmptyAgain) 
         type(typed, QStringLiteral("6"));
         EXPECT_FALSE(enabled(partner));
         EXPECT_EQ(box(partner)->backColor(), lockedColour);
-        EXPECT_EQ(shownColour(partner), systemColourValue(lockedColour).name());
+        EXPECT_EQ(shownColour(partner), systemColourValue(lockedColour, theme).name());
         EXPECT_TRUE(enabled("cmd_Calc"));
 
         press(typed, Qt::Key_Backspace);
         EXPECT_EQ(box(typed)->text(), QString());
         EXPECT_TRUE(enabled(partner));
         EXPECT_EQ(box(partner)->backColor(), openColour);
-        EXPECT_EQ(shownColour(partner), systemColourValue(openColour).name());
+        EXPECT_EQ(shownColour(partner), systemColourValue(openColour, theme).name());
         EXPECT_FALSE(enabled("cmd_Calc"));
     }
 }
