@@ -84,6 +84,28 @@ TEST_F(MaskDiscoveryViewTest, TypingIntoOneBoxLocksTheOtherUntilItIsEmptyAgain) 
     }
 }
 
+// A desktop theme changed while the window is open reaches the boxes: the
+// locked one at once, and the one unlocked later, in the colours of the
+// theme as it is then.
+TEST_F(MaskDiscoveryViewTest, BoxesFollowAPaletteChange) {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x32, 0x32, 0x32));
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    const auto switchTo = [](const QPalette& palette) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents(); // the widgets hear of it later
+    };
+
+    type("txt_Subnets", QStringLiteral("6"));
+    switchTo(dark);
+    EXPECT_EQ(shownColour("txt_hosts"), QStringLiteral("#323232"));
+    press("txt_Subnets", Qt::Key_Backspace);
+    EXPECT_EQ(shownColour("txt_hosts"), QStringLiteral("#242424"));
+    switchTo(light);
+    EXPECT_EQ(shownColour("txt_hosts"), light.color(QPalette::Base).name());
+}
+
 TEST_F(MaskDiscoveryViewTest, OnlyDigitsAndBackspaceAreTyped) {
     QApplication::clipboard()->setText(QStringLiteral("7"));
     for (const char* name : {"txt_Subnets", "txt_hosts"}) {
