@@ -42,4 +42,5 @@ private:
 
     KeyPressHandler keyPress_;
     quint32 backColor_;
+    bool backColorSet_ = false;
 };
