@@ -4,7 +4,9 @@
 
 #include "about/about_layout.h"
 
+#include "common/contrast.h"
 #include "common/control_table.h"
+#include "common/label.h"
 #include "common/line_control.h"
 #include "common/twips.h"
 
@@ -51,38 +53,58 @@ constexpr std::array controls{
 };
 // clang-format on
 
+// Fixed colours, each kept wherever it can be read on the window colour; where
+// it cannot, the label shows the palette's colour for its kind of text.
 struct ColourRow {
     const char* control;
     QRgb colour;
+    QPalette::ColorRole kind;
 };
 
 constexpr std::array colours{
-    ColourRow{"Label2", qRgb(0, 0, 255)},
-    ColourRow{"lblDescription", qRgb(0, 0, 0)},
-    ColourRow{"lblTitle", qRgb(0, 0, 0)},
-    ColourRow{"lblDisclaimer", qRgb(0, 0, 0)},
+    ColourRow{"Label2", qRgb(0, 0, 255), QPalette::Link},
+    ColourRow{"lblDescription", qRgb(0, 0, 0), QPalette::WindowText},
+    ColourRow{"lblTitle", qRgb(0, 0, 0), QPalette::WindowText},
+    ColourRow{"lblDisclaimer", qRgb(0, 0, 0), QPalette::WindowText},
 };
 
 // Each separator is a grey line of one pixel over a white one of two, which
-// shows as a groove: grey above, white below.
+// shows as a groove: grey above, white below. That needs a window lighter
+// than the grey, enough for the grey to be seen; on any other window the
+// palette's own Dark and Light draw the groove, as they draw the frames'
+// etched borders.
+constexpr QRgb grey = qRgb(128, 128, 128);
+constexpr QRgb white = qRgb(255, 255, 255);
+
+bool greyAndWhiteShowAsGroove(const QPalette& palette) {
+    const QColor window = palette.color(QPalette::Window);
+    return relativeLuminance(QColor(grey)) < relativeLuminance(window) &&
+           contrastRatio(QColor(grey), window) >= visibleLineContrast;
+}
+
+QColor shadowOn(const QPalette& palette) {
+    return greyAndWhiteShowAsGroove(palette) ? QColor(grey) : palette.color(QPalette::Dark);
+}
+
+QColor highlightOn(const QPalette& palette) {
+    return greyAndWhiteShowAsGroove(palette) ? QColor(white) : palette.color(QPalette::Light);
+}
+
 struct LineRow {
     int index; // in the control array Line1
     int x1;
     int x2;
     int y;
-    QRgb colour;
+    LineControl::ColourOn colour;
     int penWidth;
 };
 
-constexpr QRgb grey = qRgb(128, 128, 128);
-constexpr QRgb white = qRgb(255, 255, 255);
-
 // White lines first, so that the grey ones lie on top.
 constexpr std::array lines{
-    LineRow{0, 120, 5669, 2040, white, 2},
-    LineRow{3, 120, 5669, 3120, white, 2},
-    LineRow{2, 120, 5684, 3120, grey, 1},
-    LineRow{1, 120, 5684, 2040, grey, 1},
+    LineRow{0, 120, 5669, 2040, highlightOn, 2},
+    LineRow{3, 120, 5669, 3120, highlightOn, 2},
+    LineRow{2, 120, 5684, 3120, shadowOn, 1},
+    LineRow{1, 120, 5684, 2040, shadowOn, 1},
 };
 
 void buildPicture(QWidget* client) {
@@ -95,7 +117,7 @@ void buildPicture(QWidget* client) {
 
 void buildLines(QWidget* client) {
     for (const LineRow& drawn : lines) {
-        auto* line = new LineControl(QColor(drawn.colour), drawn.penWidth, client);
+        auto* line = new LineControl(drawn.colour, drawn.penWidth, client);
         line->setObjectName(QStringLiteral("Line1"));
         line->setProperty("index", drawn.index);
         line->move(twipsToPixels(drawn.x1), twipsToPixels(drawn.y));
@@ -104,12 +126,9 @@ void buildLines(QWidget* client) {
 }
 
 void colourLabels(QWidget* client) {
-    for (const ColourRow& coloured : colours) {
-        auto* label = controlNamed<QWidget>(client, coloured.control);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, QColor(coloured.colour));
-        label->setPalette(palette);
-    }
+    for (const ColourRow& coloured : colours)
+        controlNamed<::Label>(client, coloured.control)
+            ->setForeColor(coloured.colour, coloured.kind);
 }
 
 } // namespace

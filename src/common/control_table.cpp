@@ -24,6 +24,11 @@ namespace {
 
 constexpr char tabIndexProperty[] = "tabIndex";
 
+// A line's default colour.
+QColor windowText(const QPalette& palette) {
+    return palette.color(QPalette::WindowText);
+}
+
 QWidget* createFrame(const ControlRow& row, QWidget* parent) {
     if (row.traits & borderless) {
         auto* frame = new QWidget(parent);
@@ -76,7 +81,7 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     case ControlKind::ListBox:
         return new ListBox(parent);
     case ControlKind::Line:
-        return new LineControl(parent->palette().color(QPalette::WindowText), 1, parent);
+        return new LineControl(windowText, 1, parent);
     }
     return nullptr;
 }

@@ -6,12 +6,12 @@
 
 #include <QPainter>
 
-LineControl::LineControl(const QColor& colour, int penWidth, QWidget* parent)
+LineControl::LineControl(ColourOn colour, int penWidth, QWidget* parent)
     : QWidget(parent), colour_(colour) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFixedHeight(penWidth);
 }
 
 void LineControl::paintEvent(QPaintEvent*) {
-    QPainter(this).fillRect(rect(), colour_);
+    QPainter(this).fillRect(rect(), colour_(palette()));
 }

@@ -8,16 +8,19 @@
 #include <QWidget>
 
 // A horizontal rule drawn in one colour and pen width, like a line drawn on a
-// form; it never takes the focus or the mouse.
+// form; it never takes the focus or the mouse. Its colour is worked out from
+// the palette each time it is drawn, so it follows every palette change.
 class LineControl : public QWidget {
     Q_OBJECT
 
 public:
-    LineControl(const QColor& colour, int penWidth, QWidget* parent = nullptr);
+    using ColourOn = QColor (*)(const QPalette& palette);
+
+    LineControl(ColourOn colour, int penWidth, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QColor colour_;
+    ColourOn colour_;
 };

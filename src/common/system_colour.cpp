@@ -4,16 +4,16 @@
 
 #include "system_colour.h"
 
-#include <QApplication>
 #include <QPalette>
 
-QColor systemColourValue(quint32 systemColour) {
-    const QPalette palette = QApplication::palette();
+// A system colour is one colour, whatever the state of the control that
+// shows it: the palette's active one.
+QColor systemColourValue(quint32 systemColour, const QPalette& palette) {
     switch (systemColour) {
     case systemColourInactiveBorder:
-        return palette.color(QPalette::Window);
+        return palette.color(QPalette::Active, QPalette::Window);
     case systemColourWindow:
     default:
-        return palette.color(QPalette::Base);
+        return palette.color(QPalette::Active, QPalette::Base);
     }
 }

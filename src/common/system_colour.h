@@ -10,5 +10,7 @@
 constexpr quint32 systemColourWindow = 0x80000005;         // background of a text box
 constexpr quint32 systemColourInactiveBorder = 0x8000000B; // a locked box
 
-// The colour the platform's palette gives a system colour value.
-QColor systemColourValue(quint32 systemColour);
+class QPalette;
+
+// The colour a palette gives a system colour value.
+QColor systemColourValue(quint32 systemColour, const QPalette& palette);

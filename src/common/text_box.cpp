@@ -7,6 +7,7 @@
 #include "system_colour.h"
 
 #include <QKeyEvent>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -32,11 +33,18 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent), backColor_(systemColourWi
 
 void TextBox::setBackColor(quint32 systemColour) {
     backColor_ = systemColour;
-    QPalette shown = palette();
-    const QColor colour = systemColourValue(systemColour);
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        shown.setColor(group, QPalette::Base, colour);
-    setPalette(shown);
+    backColorSet_ = true;
+    update();
+}
+
+// The style fills the box with the Base of the palette it is handed; the
+// box's own palette stays untouched, inherited from the window. Until a
+// colour is set the style draws the box as it draws any other: some styles
+// draw a themed background unless Base is set.
+void TextBox::initStyleOption(QStyleOptionFrame* option) const {
+    QLineEdit::initStyleOption(option);
+    if (backColorSet_)
+        option->palette.setColor(QPalette::Base, systemColourValue(backColor_, palette()));
 }
 
 bool TextBox::keyPassesFilter(int keyAscii) const {

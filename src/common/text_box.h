@@ -14,7 +14,8 @@
 //   character code; a code set to 0 discards the key. Keys that type no
 //   character (arrows, Delete, Tab) and pasted text are not filtered.
 // - the back colour is a 32-bit system colour value (top bit set plus the
-//   system colour index), shown through the palette.
+//   system colour index), looked up in the palette each time the box is
+//   drawn, so it follows every palette change.
 class TextBox : public QLineEdit {
     Q_OBJECT
 
@@ -32,6 +33,7 @@ signals:
     void changed();
 
 protected:
+    void initStyleOption(QStyleOptionFrame* option) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
@@ -40,4 +42,5 @@ private:
 
     KeyPressHandler keyPress_;
     quint32 backColor_;
+    bool backColorSet_ = false;
 };

@@ -10,16 +10,21 @@
 #include "about/about_dialog.h"
 #include "common/captioned_frame.h"
 #include "common/command_button.h"
+#include "common/contrast.h"
+#include "common/line_control.h"
 #include "qstring_printer.h"
 #include "window_fixture.h"
 
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QTimer>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -119,13 +124,127 @@ int firstDrawnRow(const QImage& picture, int column) {
     return -1;
 }
 
-QPalette darkPalette() {
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
-    dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::Light, QColor(0x58, 0x58, 0x58));
-    dark.setColor(QPalette::Dark, QColor(0x10, 0x10, 0x10));
-    return dark;
+// Desktop themes a user may switch to while the program is open, as their
+// palettes come: each draws its ordinary texts readably on its own colours.
+struct Theme {
+    const char* name;
+    QPalette palette;
+    bool light; // the platform's own light palette
+    // The About dialog's black texts and its blue address as drawn.
+    const char* blackShownAs;
+    const char* blueShownAs;
+};
+
+QPalette scheme(QRgb window, QRgb text, QRgb base, QRgb light, QRgb dark, QRgb link) {
+    QPalette palette{QColor(text), QColor(window), QColor(light), QColor(dark),  QColor(window),
+                     QColor(text), QColor(text),   QColor(base),  QColor(window)};
+    palette.setColor(QPalette::Link, QColor(link));
+    return palette;
+}
+
+// Adwaita dark as Qt's GTK 3 theme gives it. Its link colour reads at 3.5:1
+// only, so the address takes the window text colour.
+const Theme darkDesktop{"DarkDesktop",
+                        scheme(0x323232, 0xf0f0f0, 0x242424, 0x4b4b4b, 0x212121, 0x308cc6), false,
+                        "#f0f0f0", "#f0f0f0"};
+const Theme highContrast{"HighContrast",
+                         scheme(0x000000, 0xffffff, 0x000000, 0xffffff, 0x000000, 0xffff00), false,
+                         "#ffffff", "#ffff00"};
+
+// A text as drawn. The commonest colour of its area is taken for the
+// background, the pixel that stands out most from that for the text's ink.
+struct DrawnText {
+    QString control;
+    QString text;
+    QColor ink;
+    QColor background;
+
+    double contrast() const { return contrastRatio(ink, background); }
+};
+
+DrawnText drawnText(const QImage& picture, const QWidget* control, const QString& text,
+                    const QRect& area) {
+    const qreal scale = picture.devicePixelRatio();
+    const QRect pixels =
+        QRectF(area.topLeft() * scale, area.size() * scale).toRect() & picture.rect();
+    QHash<QRgb, int> counts;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x)
+            ++counts[picture.pixel(x, y)];
+    }
+    DrawnText drawn{control->objectName(), text, {}, {}};
+    int commonest = 0;
+    for (auto [colour, count] : counts.asKeyValueRange()) {
+        if (count > commonest)
+            std::tie(drawn.background, commonest) = std::pair(QColor(colour), count);
+    }
+    drawn.ink = drawn.background;
+    for (QRgb colour : counts.keys()) {
+        if (contrastRatio(QColor(colour), drawn.background) > drawn.contrast())
+            drawn.ink = QColor(colour);
+    }
+    return drawn;
+}
+
+QRect buttonText(const QAbstractButton* button, QStyle::SubElement element) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(element, &option, button);
+}
+
+// Every text of a window that the user can use, as drawn. Disabled controls
+// are left out, as WCAG leaves them out, and so are selected rows: they are
+// drawn in the palette's selection colours, which the program leaves alone.
+QList<DrawnText> drawnTexts(QWidget* root) {
+    const QImage picture = root->grab().toImage();
+    QList<DrawnText> texts;
+    const auto add = [&](const QWidget* control, const QString& text, const QRect& area) {
+        // A dialog the window owns is a window of its own.
+        const bool drawnHere = control->window() == root && control->isVisibleTo(root);
+        if (!text.isEmpty() && drawnHere && control->isEnabled())
+            texts.append(drawnText(picture, control, text,
+                                   QRect(control->mapTo(root, area.topLeft()), area.size())));
+    };
+    for (const QLabel* label : root->findChildren<QLabel*>())
+        add(label, label->text(), label->contentsRect());
+    for (const QRadioButton* option : root->findChildren<QRadioButton*>())
+        add(option, option->text(), buttonText(option, QStyle::SE_RadioButtonContents));
+    for (const QPushButton* button : root->findChildren<QPushButton*>())
+        add(button, button->text(), buttonText(button, QStyle::SE_PushButtonContents));
+    for (const QLineEdit* box : root->findChildren<QLineEdit*>())
+        add(box, box->text(), box->rect().marginsRemoved(QMargins(3, 3, 3, 3)));
+    for (const QListWidget* list : root->findChildren<QListWidget*>()) {
+        for (int row = 0; row < list->count(); ++row) {
+            if (!list->item(row)->isSelected())
+                add(list->viewport(), list->item(row)->text(),
+                    list->visualItemRect(list->item(row)));
+        }
+    }
+    for (const QMenuBar* bar : root->findChildren<QMenuBar*>()) {
+        for (QAction* menu : bar->actions())
+            add(bar, menu->text(), bar->actionGeometry(menu));
+    }
+    return texts;
+}
+
+// The colour drawn at a point of a widget, in its window's picture.
+QColor drawnAt(const QImage& picture, const QWidget* root, const QWidget* control, QPointF at) {
+    const QPointF pixel =
+        (QPointF(control->mapTo(root, QPoint())) + at) * picture.devicePixelRatio();
+    return picture.pixelColor(int(pixel.x()), int(pixel.y()));
+}
+
+// Each separator as drawn: its shadow line and, beneath it, its highlight.
+QList<std::pair<QColor, QColor>> drawnGrooves(QWidget* root) {
+    const QImage picture = root->grab().toImage();
+    QList<std::pair<QColor, QColor>> grooves;
+    for (const LineControl* line : root->findChildren<LineControl*>()) {
+        if (line->height() == 1) // a shadow, on top of its highlight's first row
+            grooves.append({drawnAt(picture, root, line, {line->width() / 2.0, 0.5}),
+                            drawnAt(picture, root, line, {line->width() / 2.0, 1.5})});
+    }
+    return grooves;
 }
 
 class AppearanceTest : public WindowFixture {
@@ -156,7 +275,7 @@ protected:
 };
 
 TEST_F(AppearanceTest, CaptionedFramesRunTheirTopLineThroughTheCaption) {
-    for (const QPalette& palette : {QApplication::palette(), darkPalette()}) {
+    for (const QPalette& palette : {QApplication::palette(), darkDesktop.palette}) {
         window.setPalette(palette);
         choose("menu_ViewSMD");
         checkCaptionedFrame("frm_ClassType");
@@ -191,6 +310,70 @@ TEST_F(AppearanceTest, NoTextIsClipped) {
 
     AboutDialog about(messages, system, &window);
     EXPECT_EQ(clippedTexts(&about), QStringList());
+}
+
+// Every text can be read, under the platform's light palette and under the
+// desktop themes a user may switch to while the program is open; under the
+// light palette the About dialog keeps its own colours.
+TEST_F(AppearanceTest, EveryTextIsReadableUnderEveryPalette) {
+    type("txt_Subnets", QStringLiteral("6"));
+    QTest::mouseClick(control("cmd_Calc"), Qt::LeftButton);
+    AboutDialog about(messages, system, &window);
+    about.show();
+    const QPalette light = QApplication::palette();
+    const QStringList black = {QStringLiteral("lblTitle"), QStringLiteral("lblDescription"),
+                               QStringLiteral("lblDisclaimer")};
+
+    for (const Theme& theme :
+         {Theme{"Light", light, true, "#000000", "#0000ff"}, darkDesktop, highContrast}) {
+        SCOPED_TRACE(theme.name);
+        QApplication::setPalette(theme.palette);
+        QCoreApplication::processEvents(); // the widgets hear of it later
+        choose("menu_ViewSMD");
+        QList<DrawnText> texts = drawnTexts(&window);
+        QTest::mouseClick(control("cmd_View"), Qt::LeftButton);
+        control<QListWidget>("list_Range")->setCurrentRow(0);
+        texts << drawnTexts(&window);
+        const QList<DrawnText> aboutTexts = drawnTexts(&about);
+        texts << aboutTexts;
+        QTimer::singleShot(0, [&texts] {
+            texts << drawnTexts(QApplication::activeModalWidget());
+            QApplication::activeModalWidget()->close();
+        });
+        QtMessageBox().show(QStringLiteral("Subnet Mask Format Error"), Information);
+        ASSERT_GE(texts.size(), 40);
+        for (const DrawnText& drawn : texts) {
+            EXPECT_GE(drawn.contrast(), readableTextContrast)
+                << drawn.control.toStdString() << " \"" << drawn.text.toStdString()
+                << "\": " << drawn.ink.name().toStdString() << " on "
+                << drawn.background.name().toStdString();
+        }
+        for (const DrawnText& drawn : aboutTexts) {
+            const bool blue = drawn.control == QStringLiteral("Label2");
+            if (blue || black.contains(drawn.control)) {
+                EXPECT_EQ(drawn.ink.name(), blue ? theme.blueShownAs : theme.blackShownAs)
+                    << drawn.control.toStdString();
+            }
+        }
+
+        // The view's rule is drawn in the window text colour of the palette as it is now.
+        const QWidget* rule = control("Line1");
+        EXPECT_EQ(
+            drawnAt(window.grab().toImage(), &window, rule, {rule->width() / 2.0, 0.5}).name(),
+            theme.palette.color(QPalette::WindowText).name());
+        // The dialog's separators show as grooves: a shadow above a highlight.
+        const QColor background = theme.palette.color(QPalette::Window);
+        for (const auto& [shadow, highlight] : drawnGrooves(&about)) {
+            EXPECT_LE(relativeLuminance(shadow), relativeLuminance(background));
+            EXPECT_GE(relativeLuminance(highlight), relativeLuminance(background));
+            EXPECT_NE(shadow, highlight);
+            if (theme.light) {
+                EXPECT_EQ(shadow.name(), QStringLiteral("#808080"));
+                EXPECT_EQ(highlight.name(), QStringLiteral("#ffffff"));
+            }
+        }
+    }
+    QApplication::setPalette(light);
 }
 
 // Run where only DejaVu is offered: nothing of the machine's other faces may

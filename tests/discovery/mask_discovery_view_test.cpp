@@ -72,16 +72,38 @@ TEST_F(MaskDiscoveryViewTest, TypingIntoOneBoxLocksTheOtherUntilItIsEmptyAgain) 
         type(typed, QStringLiteral("6"));
         EXPECT_FALSE(enabled(partner));
         EXPECT_EQ(box(partner)->backColor(), lockedColour);
-        EXPECT_EQ(shownColour(partner), systemColourValue(lockedColour).name());
+        EXPECT_EQ(shownColour(partner), systemColourValue(lockedColour, theme).name());
         EXPECT_TRUE(enabled("cmd_Calc"));
 
         press(typed, Qt::Key_Backspace);
         EXPECT_EQ(box(typed)->text(), QString());
         EXPECT_TRUE(enabled(partner));
         EXPECT_EQ(box(partner)->backColor(), openColour);
-        EXPECT_EQ(shownColour(partner), systemColourValue(openColour).name());
+        EXPECT_EQ(shownColour(partner), systemColourValue(openColour, theme).name());
         EXPECT_FALSE(enabled("cmd_Calc"));
     }
+}
+
+// A desktop theme changed while the window is open reaches the boxes: the
+// locked one at once, and the one unlocked later, in the colours of the
+// theme as it is then.
+TEST_F(MaskDiscoveryViewTest, BoxesFollowAPaletteChange) {
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x32, 0x32, 0x32));
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    const auto switchTo = [](const QPalette& palette) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents(); // the widgets hear of it later
+    };
+
+    type("txt_Subnets", QStringLiteral("6"));
+    switchTo(dark);
+    EXPECT_EQ(shownColour("txt_hosts"), QStringLiteral("#323232"));
+    press("txt_Subnets", Qt::Key_Backspace);
+    EXPECT_EQ(shownColour("txt_hosts"), QStringLiteral("#242424"));
+    switchTo(light);
+    EXPECT_EQ(shownColour("txt_hosts"), light.color(QPalette::Base).name());
 }
 
 TEST_F(MaskDiscoveryViewTest, OnlyDigitsAndBackspaceAreTyped) {
