@@ -51,8 +51,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
 
 int flushOutput(int status, QTextStream& out, QTextStream& err) {
     if (!flushed(out)) {
-        // Output is lost: a full disk, a closed file. (A closed pipe ends the
-        // program with SIGPIPE before this, as `| head` expects.)
+        // Output is lost: a full disk, a closed file. (On Linux a closed pipe
+        // ends the program by SIGPIPE before this, as `| head` expects.)
         err << "tarnwell-cli: write error on standard output: " << out.device()->errorString()
             << '\n';
         flushed(err);
