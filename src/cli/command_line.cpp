@@ -49,7 +49,8 @@ constexpr QStringView description =
     u"/0 to /32 (/26), which stands for the dotted mask of that length.\n"
     u"\n"
     u"What the window refuses is refused with its message, title then text, on\n"
-    u"standard error, exit status 1; a usage error exits with status 2.";
+    u"standard error, exit status 1; a usage error exits with status 2. Output that\n"
+    u"cannot be written (a full disk) exits with status 3, named on standard error.";
 
 const CommandForm* commandNamed(const QString& name) {
     for (const CommandForm& form : commandForms) {

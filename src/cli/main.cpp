@@ -17,5 +17,5 @@ int main(int argc, char* argv[]) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runCli(arguments, out, err);
+    return flushOutput(runCli(arguments, out, err), out, err);
 }

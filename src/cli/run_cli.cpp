@@ -7,9 +7,18 @@
 #include "cli/answers.h"
 #include "cli/command_line.h"
 
+#include <QIODevice>
+
 namespace {
 
-enum ExitStatus { answered = 0, refused = 1, misused = 2 };
+enum ExitStatus { answered = 0, refused = 1, misused = 2, writeFailed = 3 };
+
+// Flushes a stream and says whether everything printed on it reached its
+// file; a stream on a string always does.
+bool flushed(QTextStream& stream) {
+    stream.flush();
+    return stream.status() == QTextStream::Ok;
+}
 
 // An answer goes to standard output; a refusal, as the window's title and
 // text, to standard error.
@@ -38,4 +47,16 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         return misused;
     }
     return printOutcome(answer(std::get<Request>(commandLine)), out, err);
+}
+
+int flushOutput(int status, QTextStream& out, QTextStream& err) {
+    if (!flushed(out)) {
+        // Output is lost: a full disk, a closed file. (On Linux a closed pipe
+        // ends the program by SIGPIPE before this, as `| head` expects.)
+        err << "tarnwell-cli: write error on standard output: " << out.device()->errorString()
+            << '\n';
+        flushed(err);
+        return writeFailed;
+    }
+    return flushed(err) ? status : writeFailed;
 }

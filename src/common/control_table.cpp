@@ -83,7 +83,21 @@ QWidget* createControl(const ControlRow& row, QWidget* parent) {
     case ControlKind::Line:
         return new LineControl(windowText, 1, parent);
     }
-    return nullptr;
+    qFatal("Layout row %s has an unknown control kind %d", row.name, int(row.kind));
+}
+
+// The frame a row names as its container, or the client area. A fault in the
+// table stops every build, release included: the control would otherwise
+// become a window of its own.
+QWidget* containerOf(const ControlRow& row, const QHash<QString, QWidget*>& frames,
+                     QWidget* client) {
+    if (!row.container)
+        return client;
+    QWidget* frame = frames.value(QString::fromUtf8(row.container));
+    if (!frame)
+        qFatal("Layout row %s names %s as its container, which is no frame of an earlier row",
+               row.name, row.container);
+    return frame;
 }
 
 void place(QWidget* control, const ControlRow& row) {
@@ -101,17 +115,16 @@ void place(QWidget* control, const ControlRow& row) {
 } // namespace
 
 void buildControls(QWidget* client, std::span<const ControlRow> table) {
-    QHash<QString, QWidget*> built;
+    QHash<QString, QWidget*> frames;
     for (const ControlRow& row : table) {
-        QWidget* parent = row.container ? built.value(QString::fromUtf8(row.container)) : client;
-        Q_ASSERT_X(parent, row.name, "a container must come before what it holds");
-        QWidget* control = createControl(row, parent);
+        QWidget* control = createControl(row, containerOf(row, frames, client));
         control->setObjectName(QString::fromUtf8(row.name));
         control->setFont(classicFont(row.points, row.traits & bold));
         control->setProperty(tabIndexProperty, row.tabIndex);
         control->setEnabled(!(row.traits & disabled));
         place(control, row);
-        built.insert(control->objectName(), control);
+        if (row.kind == ControlKind::Frame)
+            frames.insert(control->objectName(), control);
     }
 }
 

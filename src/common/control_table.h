@@ -44,6 +44,8 @@ struct ControlRow {
 };
 
 // Creates the rows' controls under `client` with their design-time settings.
+// A row whose container is no frame of an earlier row, or whose kind is none
+// of ControlKind's, is a fault in the table: the program stops with its name.
 void buildControls(QWidget* client, std::span<const ControlRow> table);
 
 // Chains every control under `root` that takes the focus by its tab index.

@@ -12,6 +12,8 @@
 
 #include <QProcess>
 
+#include <csignal>
+
 namespace {
 
 struct ProcessCase {
@@ -19,7 +21,29 @@ struct ProcessCase {
     int status;
     const char* out;
     const char* err;
+    // Where a stream goes instead of back to the test, such as /dev/full.
+    const char* outFile = nullptr;
+    const char* errFile = nullptr;
 };
+
+void expectPrinted(const ProcessCase& c) {
+    SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+    QProcess cli;
+    if (c.outFile)
+        cli.setStandardOutputFile(QString::fromLatin1(c.outFile));
+    if (c.errFile)
+        cli.setStandardErrorFile(QString::fromLatin1(c.errFile));
+    cli.start(QStringLiteral(TARNWELL_CLI), c.arguments);
+    ASSERT_TRUE(cli.waitForFinished(60'000)) << cli.errorString().toStdString();
+    // The Windows console takes its lines ending in "\r\n".
+    const auto printed = [](const QByteArray& bytes) {
+        return QString::fromLocal8Bit(bytes).remove(u'\r');
+    };
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(cli.exitCode(), c.status);
+    EXPECT_EQ(printed(cli.readAllStandardOutput()), QString::fromLatin1(c.out));
+    EXPECT_EQ(printed(cli.readAllStandardError()), QString::fromLatin1(c.err));
+}
 
 TEST(CliProcess, SeparatesAnswerRefusalAndUsage) {
     const ProcessCase cases[] = {
@@ -40,19 +64,38 @@ TEST(CliProcess, SeparatesAnswerRefusalAndUsage) {
          "Usage: tarnwell-cli segments B|C MASK [--json] [--network NET]\n"
          "Try tarnwell-cli --help for more.\n"},
     };
-    for (const ProcessCase& c : cases) {
-        QProcess cli;
-        cli.start(QStringLiteral(TARNWELL_CLI), c.arguments);
-        ASSERT_TRUE(cli.waitForFinished(60'000)) << cli.errorString().toStdString();
-        // The Windows console takes its lines ending in "\r\n".
-        const auto printed = [](const QByteArray& bytes) {
-            return QString::fromLocal8Bit(bytes).remove(u'\r');
-        };
-        EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(cli.exitCode(), c.status) << c.arguments.join(u' ').toStdString();
-        EXPECT_EQ(printed(cli.readAllStandardOutput()), QString::fromLatin1(c.out));
-        EXPECT_EQ(printed(cli.readAllStandardError()), QString::fromLatin1(c.err));
-    }
+    for (const ProcessCase& c : cases)
+        expectPrinted(c);
 }
+
+#ifdef Q_OS_LINUX
+// Output that is lost is never reported as success; a closed pipe still ends
+// the program by SIGPIPE, as `| head` expects.
+TEST(CliProcess, ReportsOutputThatCannotBeWritten) {
+    const char* full = "/dev/full";
+    const char* outLost = "tarnwell-cli: write error on standard output: No space left on device\n";
+    const ProcessCase cases[] = {
+        {{"mask", "B", "--subnets", "6"}, 3, "", outLost, full},
+        // Far more than one buffer: the first failed write is not forgotten.
+        {{"segments", "B", "/30"}, 3, "", outLost, full},
+        {{"mask", "C", "--nodes", "255"}, 3, "", "", nullptr, full},
+        {{"--help"}, 3, "", outLost, full},
+    };
+    for (const ProcessCase& c : cases)
+        expectPrinted(c);
+
+    // A reader that ends at once, far more output than a pipe holds.
+    QProcess cli;
+    QProcess reader;
+    cli.setStandardOutputProcess(&reader);
+    reader.start(QStringLiteral("true"), {});
+    cli.start(QStringLiteral(TARNWELL_CLI), {"segments", "B", "/30"});
+    ASSERT_TRUE(cli.waitForFinished(60'000)) << cli.errorString().toStdString();
+    EXPECT_EQ(cli.exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(cli.exitCode(), SIGPIPE);
+    EXPECT_EQ(QString::fromLocal8Bit(cli.readAllStandardError()), QString());
+    reader.waitForFinished();
+}
+#endif
 
 } // namespace
