@@ -5,7 +5,6 @@
 #include "discover_mask.h"
 
 #include "common/number_text.h"
-#include "discovery/mask_table.h"
 
 #include <cmath>
 #include <optional>
@@ -33,7 +32,7 @@ double pow2(int exponent) {
 }
 
 MaskResult failed() {
-    return {noMaskFits, 0, 0};
+    return {std::nullopt, 0, 0};
 }
 
 // Mask bits of a finding that is unset, or failed.
@@ -113,7 +112,7 @@ MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, NetworkCla
         if (!wanted)
             return failed();
         if (*wanted == 1)
-            return {QString::fromLatin1(rules.facts.wholeNetworkMask), 1,
+            return {SubnetMask::ofPrefixLength(rules.facts.prefixLength), 1,
                     pow2(rules.hostWidth) - 2};
         if (*wanted > rules.facts.subnetsLimit)
             return failed();
@@ -130,7 +129,8 @@ MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, NetworkCla
     // A pasted fraction just below a class's last range bound also passes that
     // range, whose mask leaves no host per segment (subnets) or no segment
     // (nodes); such a mask fits no request.
-    if (finding.maskBits == noMaskBits || finding.segments < 1 || finding.hosts < 1)
+    const std::optional<SubnetMask> mask = SubnetMask::ofPrefixLength(16 + finding.maskBits);
+    if (finding.maskBits == noMaskBits || !mask || finding.segments < 1 || finding.hosts < 1)
         return failed();
-    return {maskText(finding.maskBits), finding.segments, finding.hosts};
+    return {mask, finding.segments, finding.hosts};
 }

@@ -147,7 +147,7 @@ void MaskDiscoveryView::cmd_Calc_Click() {
         return;
     }
     const MaskResult& result = std::get<MaskResult>(answer);
-    lbl_MaskAnswer->setCaption(result.Mask);
+    lbl_MaskAnswer->setCaption(result.Mask());
     lbl_Discovery->setCaption(discoverySentence(result));
     cmd_View->setEnabled(true);
 }
