@@ -29,4 +29,4 @@ struct MaskResult {
 // number of subnets, of nodes per subnet, or both; an empty text asks
 // nothing. The nodes answer replaces the subnets answer wherever it finds
 // one. Texts that are not plain decimal numbers give "-1".
-MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, NetworkClass IPClass);
+MaskResult DiscoverMask(const QString& Subnets, const QString& Nodes, NetworkClass networkClass);

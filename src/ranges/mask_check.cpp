@@ -66,7 +66,13 @@ CheckedMask checkMask(const QString& mask, NetworkClass networkClass) {
     if (!mask.startsWith(u"255.255."))
         return refused(MaskCheck::BadPrefix);
     const QStringView rest = QStringView(mask).sliced(8);
-    return networkClass == NetworkClass::B ? checkFromThirdGroup(rest) : checkFourthGroup(rest);
+    switch (facts(networkClass).maskForm) {
+    case MaskForm::FromThirdGroup:
+        return checkFromThirdGroup(rest);
+    case MaskForm::FourthGroup:
+        return checkFourthGroup(rest);
+    }
+    return refused(MaskCheck::BadSubnetGroups);
 }
 
 std::optional<Refusal> maskRefusal(MaskCheck check) {

@@ -19,7 +19,7 @@
 enum class MaskCheck {
     Accepted,
     BadPrefix,       // does not begin with "255.255."
-    NotClassCMask,   // class C, and the third group is not "255."
+    NotClassCMask,   // the fourth group carries the subnet bits, and the third is not "255."
     BadSubnetGroups, // every other refusal
 };
 

@@ -20,10 +20,10 @@ SegmentListing listSegments(SubnetMask mask, NetworkClass networkClass, const QS
     }
     const int subnetBits = prefix - networkPrefix;
     const quint32 subnets = quint32{1} << subnetBits;
-    // Mask Discovery counts a class C network split by one bit as two
-    // segments, so both halves are listed; everywhere else the all-zeros
-    // and the all-ones segment are not.
-    const bool bothHalves = networkClass == NetworkClass::C && subnetBits == 1;
+    // Where Mask Discovery counts a network split by one bit as two segments,
+    // both halves are listed; everywhere else the all-zeros and the all-ones
+    // segment are not.
+    const bool bothHalves = facts(networkClass).halvesCount && subnetBits == 1;
     const quint32 highest = bothHalves ? 1 : subnets - 2;
     const quint32 lowest = bothHalves ? 0 : 1;
     QStringList rows;

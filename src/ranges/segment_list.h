@@ -16,7 +16,8 @@
 // the mask's prefix length, written on the placeholder prefix as its own
 // address, from the highest down. These are exactly the segments Mask
 // Discovery counts for the mask: the all-zeros and the all-ones segment are
-// left out, except that a class C network split by one bit keeps both halves.
+// left out, except that a class C network split by one bit keeps both halves
+// (see ClassFacts::halvesCount).
 // A class B row holds two groups ("X.Y.224.0", "X.Y.254.192"), a class C row
 // one ("X.Y.Z.128").
 
