@@ -143,7 +143,7 @@ void MaskDiscoveryView::cmd_Calc_Click() {
     const std::variant<MaskResult, Refusal> answer =
         refusedIfNoMaskFits(DiscoverMask(subnets, nodes, state_.networkClass()));
     if (const auto* refusal = std::get_if<Refusal>(&answer)) {
-        messages_.show(refusal->text.toString(), OkOnly, refusal->title.toString());
+        messages_.show(refusal->text.toString(), MessageStyle::OkOnly, refusal->title.toString());
         return;
     }
     const MaskResult& result = std::get<MaskResult>(answer);

@@ -120,7 +120,7 @@ void RangeInformationView::txt_SubnetMask_Change() {
 }
 
 void RangeInformationView::refuse(const Refusal& refusal) {
-    messages_.show(refusal.text.toString(), Information, refusal.title.toString());
+    messages_.show(refusal.text.toString(), MessageStyle::Information, refusal.title.toString());
     txt_SubnetMask->setFocus();
 }
 
