@@ -4,9 +4,9 @@
 
 #include "cli/network_option.h"
 
-#include <QStringList>
+#include "common/number_text.h"
 
-#include <algorithm>
+#include <QStringList>
 
 namespace {
 
@@ -18,9 +18,7 @@ qsizetype networkNumbers(const ClassFacts& of) {
 // Up to three ASCII digits: a sign, a blank or another script's digits would
 // pass QString::toInt.
 bool isGroupText(const QString& number) {
-    return !number.isEmpty() && number.size() <= 3 &&
-           std::all_of(number.begin(), number.end(),
-                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return isDigits(number) && number.size() <= 3;
 }
 
 } // namespace

@@ -4,18 +4,15 @@
 
 #include "cli/prefix_length.h"
 
+#include "common/number_text.h"
 #include "common/subnet_mask.h"
-
-#include <algorithm>
 
 namespace {
 
 // One or two ASCII digits without a leading zero: "/026" or "/+26" would
 // pass QString::toInt but is no way of writing a length.
 bool isLengthText(QStringView digits) {
-    return !digits.isEmpty() && digits.size() <= 2 && (digits.size() == 1 || digits[0] != u'0') &&
-           std::all_of(digits.begin(), digits.end(),
-                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return isDigits(digits) && digits.size() <= 2 && (digits.size() == 1 || digits[0] != u'0');
 }
 
 } // namespace
