@@ -63,8 +63,8 @@ private:
     Label* lbl_End;
     Label* lbl_Ext2;
     // The mask the listed rows belong to, as the check accepted it; none
-    // while the list is empty. The list is emptied with every change of the
-    // mask text, so the text is never read again for a row.
+    // once the list is emptied, which every change of the mask text does. A
+    // row is never read against the text again.
     std::optional<SubnetMask> listedMask_;
     SharedState& state_;
     MessageBoxService& messages_;
