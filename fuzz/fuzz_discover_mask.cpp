@@ -46,12 +46,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString subnets = lines.at(1);
     const QString nodes = lines.from(2);
     const MaskResult result = DiscoverMask(subnets, nodes, *named);
-    if (result.Mask == noMaskFits)
+    if (!result.subnetMask) {
+        require(result.Mask() == noMaskFits, "no mask reads -1");
         return 0;
+    }
 
     const int networkBits = *named == NetworkClass::C ? 24 : 16;
-    const int prefix = prefixLength(result.Mask);
+    const int prefix = prefixLength(result.Mask());
     require(prefix >= networkBits, "the mask is one of the class's mask texts");
+    require(prefix == result.subnetMask->prefixLength(), "the text is the mask found");
     require(isWholeCount(result.Segments) && isWholeCount(result.Hosts),
             "segments and hosts are whole counts of at least 1");
     require(result.Hosts == std::ldexp(1.0, 32 - prefix) - 2,

@@ -55,8 +55,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // tarnwell-cli and the window take no other class
     const NetworkClass ipClass = *named;
     const QString mask = lines.from(1);
-    const MaskCheck check = checkMask(mask, ipClass);
+    const CheckedMask checked = checkMask(mask, ipClass);
+    const MaskCheck check = checked.outcome;
     require(check == expectedCheck(mask, ipClass), "the outcome the accepted texts call for");
+    require(checked.accepted.has_value() == (check == MaskCheck::Accepted),
+            "a mask handed over exactly when accepted");
+    require(!checked.accepted ||
+                checked.accepted->prefixLength() == acceptedPrefixLength(mask, ipClass),
+            "the mask handed over is the one the text stands for");
     const auto refusal = maskRefusal(check);
     require(refusal.has_value() == (check != MaskCheck::Accepted), "a message for every refusal");
     require(!refusal || (!refusal->title.isEmpty() && !refusal->text.isEmpty()),

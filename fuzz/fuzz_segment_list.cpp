@@ -52,21 +52,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // tarnwell-cli and the window take no other class
     const NetworkClass ipClass = *named;
     const QString mask = lines.from(1);
-    if (checkMask(mask, ipClass) != MaskCheck::Accepted)
+    if (checkMask(mask, ipClass).outcome != MaskCheck::Accepted)
         return 0;
     const QString pattern = classPattern(ipClass);
     const RangeInformation answer = rangeInformation(mask, ipClass, pattern);
     const int prefix = acceptedPrefixLength(mask, ipClass);
     require(prefix >= networkBits(ipClass), "an accepted mask is one of the class's mask texts");
+    const auto* listed = std::get_if<ListedMask>(&answer);
+    require(listed && listed->mask.prefixLength() == prefix, "the listing is of the mask given");
 
     if (prefix == networkBits(ipClass)) {
-        const auto* range = std::get_if<AddressRange>(&answer);
+        const auto* range = std::get_if<AddressRange>(&listed->listing);
         const bool classC = ipClass == NetworkClass::C;
         require(range && addressOffset(range->start, pattern, classC) == 1 &&
                     addressOffset(range->end, pattern, classC) == (classC ? 254 : 65534),
                 "a mask that does not split the network gives its whole range");
     } else {
-        const auto* rows = std::get_if<QStringList>(&answer);
+        const auto* rows = std::get_if<QStringList>(&listed->listing);
         require(rows != nullptr, "every other accepted mask lists rows");
         checkRows(*rows, prefix, ipClass, pattern);
     }

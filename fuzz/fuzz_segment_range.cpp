@@ -4,7 +4,8 @@
 
 // segmentRange over rows the listing produced and over arbitrary rows.
 // Input: the class, the mask and a row number, one per line; a row text on a
-// further line makes the row arbitrary.
+// further line makes the row arbitrary, and the mask any prefix length (the
+// row number's) when the check refuses the mask text.
 
 #include "fuzz_lines.h"
 #include "require.h"
@@ -24,12 +25,13 @@ namespace {
 void checkListedRow(NetworkClass ipClass, const QString& mask, int pick) {
     const QString pattern = classPattern(ipClass);
     const RangeInformation answer = rangeInformation(mask, ipClass, pattern);
-    const auto* rows = std::get_if<QStringList>(&answer);
+    const auto* listed = std::get_if<ListedMask>(&answer);
+    const auto* rows = listed ? std::get_if<QStringList>(&listed->listing) : nullptr;
     if (!rows || rows->isEmpty())
         return;
     const bool classC = ipClass == NetworkClass::C;
     const QString& row = rows->at(pick % rows->size());
-    const auto range = segmentRange(row, mask, ipClass, pattern);
+    const auto range = segmentRange(row, listed->mask, ipClass, pattern);
     require(range.has_value(), "a listed row has a range");
 
     const int segmentSize = 1 << (32 - acceptedPrefixLength(mask, ipClass));
@@ -45,9 +47,9 @@ void checkListedRow(NetworkClass ipClass, const QString& mask, int pick) {
             "the range ends just before the segment's broadcast");
 }
 
-// Any text: a range only for a segment's own address on the pattern, and
-// then one inside the class network.
-void checkArbitraryRow(NetworkClass ipClass, const QString& mask, const QString& row) {
+// Any text, with any mask: a range only for a segment's own address on the
+// pattern, and then one inside the class network.
+void checkArbitraryRow(NetworkClass ipClass, SubnetMask mask, const QString& row) {
     const QString pattern = classPattern(ipClass);
     const auto range = segmentRange(row, mask, ipClass, pattern);
     if (!range)
@@ -72,9 +74,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const NetworkClass ipClass = *named;
     const QString mask = lines.at(1);
     const int pick = static_cast<int>(lines.at(2).toUInt() % 40000);
-    if (lines.count() <= 3)
+    if (lines.count() <= 3) {
         checkListedRow(ipClass, mask, pick);
-    else
-        checkArbitraryRow(ipClass, mask, lines.from(3));
+        return 0;
+    }
+    // The mask the text stands for, or else any prefix length, those the
+    // class never accepts included.
+    const std::optional<SubnetMask> accepted = checkMask(mask, ipClass).accepted;
+    const SubnetMask anyMask =
+        accepted.value_or(*SubnetMask::ofPrefixLength(pick % (SubnetMask::longestPrefix + 1)));
+    checkArbitraryRow(ipClass, anyMask, lines.from(3));
     return 0;
 }

@@ -66,7 +66,7 @@ void AboutDialog::cmdOK_Click() {
 // dialog stays open either way.
 void AboutDialog::cmdSysInfo_Click() {
     StartSysInfo(system_, [this](const std::string& text) {
-        messages_.show(QString::fromLocal8Bit(text), OkOnly);
+        messages_.show(QString::fromLocal8Bit(text), MessageStyle::OkOnly);
     });
 }
 

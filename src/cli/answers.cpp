@@ -5,10 +5,8 @@
 #include "cli/answers.h"
 
 #include "discovery/mask_answer.h"
-#include "discovery/mask_table.h"
 #include "ranges/network_addresses.h"
 #include "ranges/range_information.h"
-#include "ranges/segment_list.h"
 #include "ranges/segment_range.h"
 #include "ranges/segment_table.h"
 
@@ -31,28 +29,30 @@ Outcome answerMask(const Request& request) {
         return *refusal;
     const MaskResult& result = std::get<MaskResult>(calculation);
     if (!request.json)
-        return result.Mask + u'\n' + discoverySentence(result) + u'\n';
+        return result.Mask() + u'\n' + discoverySentence(result) + u'\n';
     return jsonText({{QStringLiteral("class"), QLatin1String(facts(request.networkClass).letter)},
-                     {QStringLiteral("mask"), result.Mask},
-                     {QStringLiteral("prefix"), prefixLength(result.Mask)},
+                     {QStringLiteral("mask"), result.Mask()},
+                     {QStringLiteral("prefix"), result.subnetMask->prefixLength()},
                      {QStringLiteral("segments"), result.Segments},
                      {QStringLiteral("hostsPerSegment"), result.Hosts}});
 }
 
-QJsonObject describeSegments(const Request& request) {
-    const int prefix = maskPrefixLength(request.mask);
+// The mask as it was given, and the prefix length and the hosts of the mask
+// the check accepted: a lenient Class B text is described by its third group.
+QJsonObject describeSegments(const Request& request, SubnetMask mask) {
     return {{QStringLiteral("class"), QLatin1String(facts(request.networkClass).letter)},
             {QStringLiteral("network"), request.network},
             {QStringLiteral("mask"), request.mask},
-            {QStringLiteral("prefix"), prefix},
-            {QStringLiteral("hostsPerSegment"), hostsPerSegment(prefix)}};
+            {QStringLiteral("prefix"), mask.prefixLength()},
+            {QStringLiteral("hostsPerSegment"), hostsPerSegment(mask)}};
 }
 
 // The addresses of a segment named by its own address; a /31 segment has no
 // assignable address, but a broadcast address all the same.
-void addAddresses(QJsonObject& json, const QString& segment, const Request& request) {
+void addAddresses(QJsonObject& json, const QString& segment, SubnetMask mask,
+                  const Request& request) {
     const SegmentAddresses addresses =
-        segmentAddresses(segment, request.mask, request.networkClass, request.network)
+        segmentAddresses(segment, mask, request.networkClass, request.network)
             .value_or(SegmentAddresses{});
     json.insert(QStringLiteral("start"), addresses.assignable.start);
     json.insert(QStringLiteral("end"), addresses.assignable.end);
@@ -64,25 +64,27 @@ QString rangeLine(const AddressRange& range) {
 }
 
 Outcome answerSegments(const Request& request) {
-    const RangeInformation listing =
+    const RangeInformation answer =
         rangeInformation(request.mask, request.networkClass, request.network);
-    if (const auto* refusal = std::get_if<Refusal>(&listing))
+    if (const auto* refusal = std::get_if<Refusal>(&answer))
         return *refusal;
-    const auto* whole = std::get_if<AddressRange>(&listing);
-    const auto* rows = std::get_if<QStringList>(&listing);
+    const ListedMask& listed = std::get<ListedMask>(answer);
+    const auto* whole = std::get_if<AddressRange>(&listed.listing);
+    const auto* rows = std::get_if<QStringList>(&listed.listing);
     if (!request.json) {
         return whole ? rangeLine(*whole)
-                     : segmentTable(*rows, request.mask, request.networkClass, request.network);
+                     : segmentTable(*rows, listed.mask, request.networkClass, request.network);
     }
-    QJsonObject json = describeSegments(request);
+    QJsonObject json = describeSegments(request, listed.mask);
     if (whole) {
-        addAddresses(json, networkAddress(request.networkClass, request.network), request);
+        addAddresses(json, networkAddress(request.networkClass, request.network), listed.mask,
+                     request);
         return jsonText(json);
     }
     QJsonArray segments;
     for (const QString& row : *rows) {
         QJsonObject segment{{QStringLiteral("segment"), row}};
-        addAddresses(segment, row, request);
+        addAddresses(segment, row, listed.mask, request);
         segments.append(segment);
     }
     json.insert(QStringLiteral("segments"), segments);
@@ -90,21 +92,22 @@ Outcome answerSegments(const Request& request) {
 }
 
 Outcome answerRange(const Request& request) {
-    const RangeInformation listing =
+    const RangeInformation answer =
         rangeInformation(request.mask, request.networkClass, request.network);
-    if (const auto* refusal = std::get_if<Refusal>(&listing))
+    if (const auto* refusal = std::get_if<Refusal>(&answer))
         return *refusal;
-    const auto* rows = std::get_if<QStringList>(&listing);
+    const ListedMask& listed = std::get<ListedMask>(answer);
+    const auto* rows = std::get_if<QStringList>(&listed.listing);
     if (!rows || !rows->contains(request.segment))
         return segmentNotListedRefusal;
     if (!request.json) {
         return rangeLine(
-            segmentRange(request.segment, request.mask, request.networkClass, request.network)
+            segmentRange(request.segment, listed.mask, request.networkClass, request.network)
                 .value_or(AddressRange{}));
     }
-    QJsonObject json = describeSegments(request);
+    QJsonObject json = describeSegments(request, listed.mask);
     json.insert(QStringLiteral("segment"), request.segment);
-    addAddresses(json, request.segment, request);
+    addAddresses(json, request.segment, listed.mask, request);
     return jsonText(json);
 }
 

@@ -73,6 +73,20 @@ QString helpText(const QCommandLineParser& parser) {
     return synopsis + u'\n' + parser.helpText().section(u'\n', 1);
 }
 
+// "(172.16 for Class B, 192.168.10 for Class C) instead of X.Y or X.Y.Z".
+QString networkHelp() {
+    QStringList examples;
+    QStringList patterns;
+    for (NetworkClass networkClass : everyClass()) {
+        const ClassFacts& of = facts(networkClass);
+        examples.append(QStringLiteral("%1 for Class %2")
+                            .arg(QLatin1String(of.exampleNetwork), QLatin1String(of.letter)));
+        patterns.append(QLatin1String(of.netPattern));
+    }
+    return QStringLiteral("Write addresses on this network (%1) instead of %2.")
+        .arg(examples.join(QStringLiteral(", ")), patterns.join(QStringLiteral(" or ")));
+}
+
 struct Options {
     QCommandLineOption subnets{QStringLiteral("subnets"),
                                QStringLiteral("Desired subnets, as typed in the window."),
@@ -84,15 +98,7 @@ struct Options {
         QStringLiteral("json"),
         QStringLiteral("Print one JSON object, with the prefix length, each segment's "
                        "broadcast address and the hosts per segment.")};
-    QCommandLineOption network{
-        QStringLiteral("network"),
-        QStringLiteral("Write addresses on this network (%1 for Class B, %2 for Class C) instead "
-                       "of %3 or %4.")
-            .arg(QLatin1String(facts(NetworkClass::B).exampleNetwork),
-                 QLatin1String(facts(NetworkClass::C).exampleNetwork),
-                 QLatin1String(facts(NetworkClass::B).netPattern),
-                 QLatin1String(facts(NetworkClass::C).netPattern)),
-        QStringLiteral("NET")};
+    QCommandLineOption network{QStringLiteral("network"), networkHelp(), QStringLiteral("NET")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},

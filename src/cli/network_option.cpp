@@ -4,18 +4,21 @@
 
 #include "cli/network_option.h"
 
+#include "common/number_text.h"
+
 #include <QStringList>
 
-#include <algorithm>
-
 namespace {
+
+// One number for each group of the whole network's prefix.
+qsizetype networkNumbers(const ClassFacts& of) {
+    return of.prefixLength / 8;
+}
 
 // Up to three ASCII digits: a sign, a blank or another script's digits would
 // pass QString::toInt.
 bool isGroupText(const QString& number) {
-    return !number.isEmpty() && number.size() <= 3 &&
-           std::all_of(number.begin(), number.end(),
-                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+    return isDigits(number) && number.size() <= 3;
 }
 
 } // namespace
@@ -23,7 +26,7 @@ bool isGroupText(const QString& number) {
 std::optional<QString> realNetwork(const QString& text, NetworkClass networkClass) {
     const ClassFacts& networks = facts(networkClass);
     const QStringList numbers = text.split(u'.');
-    if (numbers.size() != networks.networkNumbers)
+    if (numbers.size() != networkNumbers(networks))
         return std::nullopt;
     QStringList written;
     for (const QString& number : numbers) {
@@ -41,10 +44,10 @@ std::optional<QString> realNetwork(const QString& text, NetworkClass networkClas
 
 QString networkForm(NetworkClass networkClass) {
     const ClassFacts& of = facts(networkClass);
-    const QString count = of.networkNumbers == 2 ? QStringLiteral("two") : QStringLiteral("three");
+    static constexpr const char* countWords[] = {"no", "one", "two", "three", "four"};
     return QStringLiteral(
                "a Class %1 network as %2 numbers 0 to 255, the first %3 to %4, such as %5")
-        .arg(QLatin1String(of.letter), count)
+        .arg(QLatin1String(of.letter), QLatin1String(countWords[networkNumbers(of)]))
         .arg(of.firstNumberLowest)
         .arg(of.firstNumberHighest)
         .arg(QLatin1String(of.exampleNetwork));

@@ -9,7 +9,8 @@
 
 void QtMessageBox::show(const QString& text, MessageStyle style, const QString& title) {
     const QString shownTitle = title.isEmpty() ? QApplication::applicationName() : title;
-    const auto icon = style == Information ? QMessageBox::Information : QMessageBox::NoIcon;
+    const auto icon =
+        style == MessageStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, shownTitle, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -7,7 +7,7 @@
 #include <QString>
 
 // Style numbers of the modal message box.
-enum MessageStyle : int {
+enum class MessageStyle : int {
     OkOnly = 0,       // OK button, no icon
     Information = 64, // information icon, OK button
 };

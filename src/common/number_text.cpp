@@ -9,27 +9,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace {
 
 bool isAsciiDigit(QChar c) {
     return c >= u'0' && c <= u'9';
-}
-
-// Length of the run of digits with at most one "." at the start of text.
-qsizetype decimalRunLength(const QString& text) {
-    qsizetype length = 0;
-    bool seenPoint = false;
-    for (QChar c : text) {
-        if (c == u'.' && !seenPoint) {
-            seenPoint = true;
-        } else if (!isAsciiDigit(c)) {
-            break;
-        }
-        ++length;
-    }
-    return length;
 }
 
 // Converts a run that holds only digits and at most one "." (and at least one
@@ -44,33 +28,23 @@ std::optional<double> convertRun(const QString& run) {
     return value;
 }
 
-bool holdsDigit(const QString& run) {
-    return std::any_of(run.begin(), run.end(), isAsciiDigit);
-}
-
-// Whether a run's value is at least 1: a digit other than 0 before its ".".
-bool reachesOne(const QString& run) {
-    const auto wholePartEnd = std::find(run.begin(), run.end(), u'.');
-    return std::any_of(run.begin(), wholePartEnd, [](QChar c) { return c != u'0'; });
-}
-
 } // namespace
 
-std::optional<double> readDecimal(const QString& text) {
-    if (decimalRunLength(text) != text.size() || !holdsDigit(text))
-        return std::nullopt;
-    return convertRun(text);
+bool isDigits(QStringView text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isAsciiDigit);
 }
 
-double leadingNumber(const QString& text) {
-    QString run = text.left(decimalRunLength(text));
-    if (!holdsDigit(run))
-        return 0;
-    if (const std::optional<double> value = convertRun(run))
-        return *value;
-    // Beyond a double: a run too large counts as the largest value a double
-    // holds, one too small (it underflows) as 0.
-    return reachesOne(run) ? std::numeric_limits<double>::max() : 0;
+std::optional<double> readDecimal(const QString& text) {
+    const qsizetype point = text.indexOf(u'.');
+    const QStringView whole = QStringView(text).first(point < 0 ? text.size() : point);
+    const QStringView fraction = point < 0 ? QStringView() : QStringView(text).sliced(point + 1);
+    const auto digitsOrNothing = [](QStringView part) {
+        return part.isEmpty() || isDigits(part);
+    };
+    if ((whole.isEmpty() && fraction.isEmpty()) || !digitsOrNothing(whole) ||
+        !digitsOrNothing(fraction))
+        return std::nullopt;
+    return convertRun(text);
 }
 
 QString numberText(double value) {

@@ -8,29 +8,29 @@
 
 #include <QString>
 
-// The network class chosen last, in whichever view, and the placeholder
-// prefix every segment and address is written on. The main window owns the
-// one instance and hands it to the views; the rules take the values as
-// arguments instead.
+#include <optional>
+
+// The network class chosen last, in whichever view. The main window owns the
+// one instance and hands it to the views; the rules take the class and its
+// placeholder prefix as arguments instead. Only the class is kept: its
+// letter and prefix are read from the class table, so they always name the
+// same class.
 class SharedState {
 public:
     // The class's letter; empty until the window has loaded.
-    const QString& IPClass() const { return IPClass_; }
-    // Its placeholder prefix, "X.Y" or "X.Y.Z"; empty until the window has loaded.
-    const QString& NetPattern() const { return NetPattern_; }
-    // The class IPClass names. Until the window has loaded, class B, which
-    // loading selects; no handler runs before that.
-    NetworkClass networkClass() const { return networkClass_; }
-
-    // The only writer of all three, so they always name the same class.
-    void select(NetworkClass chosen) {
-        networkClass_ = chosen;
-        IPClass_ = QString::fromLatin1(facts(chosen).letter);
-        NetPattern_ = QString::fromLatin1(facts(chosen).netPattern);
+    QString IPClass() const {
+        return chosen_ ? QString::fromLatin1(facts(*chosen_).letter) : QString();
     }
+    // Its placeholder prefix, "X.Y" or "X.Y.Z"; empty until the window has loaded.
+    QString NetPattern() const {
+        return chosen_ ? QString::fromLatin1(facts(*chosen_).netPattern) : QString();
+    }
+    // The class chosen. Until the window has loaded, class B, which loading
+    // selects; no handler runs before that.
+    NetworkClass networkClass() const { return chosen_.value_or(NetworkClass::B); }
+
+    void select(NetworkClass chosen) { chosen_ = chosen; }
 
 private:
-    NetworkClass networkClass_ = NetworkClass::B;
-    QString IPClass_;
-    QString NetPattern_;
+    std::optional<NetworkClass> chosen_;
 };

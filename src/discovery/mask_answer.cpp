@@ -7,7 +7,7 @@
 #include "common/number_text.h"
 
 std::variant<MaskResult, Refusal> refusedIfNoMaskFits(const MaskResult& result) {
-    if (result.Mask == noMaskFits)
+    if (!result.subnetMask)
         return entryErrorRefusal;
     return result;
 }

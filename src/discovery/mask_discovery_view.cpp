@@ -143,11 +143,11 @@ void MaskDiscoveryView::cmd_Calc_Click() {
     const std::variant<MaskResult, Refusal> answer =
         refusedIfNoMaskFits(DiscoverMask(subnets, nodes, state_.networkClass()));
     if (const auto* refusal = std::get_if<Refusal>(&answer)) {
-        messages_.show(refusal->text.toString(), OkOnly, refusal->title.toString());
+        messages_.show(refusal->text.toString(), MessageStyle::OkOnly, refusal->title.toString());
         return;
     }
     const MaskResult& result = std::get<MaskResult>(answer);
-    lbl_MaskAnswer->setCaption(result.Mask);
+    lbl_MaskAnswer->setCaption(result.Mask());
     lbl_Discovery->setCaption(discoverySentence(result));
     cmd_View->setEnabled(true);
 }

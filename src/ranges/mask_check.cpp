@@ -4,51 +4,75 @@
 
 #include "ranges/mask_check.h"
 
-#include <algorithm>
-#include <array>
-
 namespace {
 
-// The only texts accepted for the group that carries the subnet bits. A
-// leading zero or a blank makes a group differ from them.
-bool isPartialGroup(QStringView group) {
-    static constexpr std::array<QStringView, 7> partialGroups{u"128", u"192", u"224", u"240",
-                                                              u"248", u"252", u"254"};
-    return std::find(partialGroups.begin(), partialGroups.end(), group) != partialGroups.end();
+// Groups are counted from 0: the check reads the third and the fourth.
+constexpr int thirdGroup = 2;
+constexpr int fourthGroup = 3;
+constexpr int groupBits = 8;
+
+CheckedMask accepted(int prefixLength) {
+    return {MaskCheck::Accepted, SubnetMask::ofPrefixLength(prefixLength)};
+}
+
+CheckedMask refused(MaskCheck outcome) {
+    return {outcome, std::nullopt};
+}
+
+// The mask whose subnet bits end inside group `index` and whose text there is
+// `group`: one of the seven partial groups, "128" to "254". The group is
+// compared as text with the mask's own, so a leading zero or a blank makes
+// it differ.
+CheckedMask partialGroup(QStringView group, int index) {
+    for (int ones = 1; ones < groupBits; ++ones) {
+        const CheckedMask candidate = accepted(groupBits * index + ones);
+        if (candidate.accepted->group(index) == group)
+            return candidate;
+    }
+    return refused(MaskCheck::BadSubnetGroups);
 }
 
 // rest: the text after "255.255.".
-MaskCheck checkClassB(QStringView rest) {
+CheckedMask checkFromThirdGroup(QStringView rest) {
     const qsizetype dot = rest.indexOf(u'.');
     if (dot < 0)
-        return MaskCheck::BadSubnetGroups;
-    QStringView group = rest.first(dot);
+        return refused(MaskCheck::BadSubnetGroups);
+    const QStringView group = rest.first(dot);
     const QStringView after = rest.sliced(dot + 1);
-    if (after == u"0" && (group == u"255" || group == u"0"))
-        return MaskCheck::Accepted;
+    if (after == u"0" && group == u"0")
+        return accepted(groupBits * thirdGroup);
+    if (after == u"0" && group == u"255")
+        return accepted(groupBits * fourthGroup);
     // A third group of 255 moves the subnet bits to the fourth group, and the
     // whole rest is judged as that group. After a partial third group nothing
     // more is examined, so "255.255.192." and "255.255.192.77" pass on purpose.
     if (group == u"255")
-        group = after;
-    return isPartialGroup(group) ? MaskCheck::Accepted : MaskCheck::BadSubnetGroups;
+        return partialGroup(after, fourthGroup);
+    return partialGroup(group, thirdGroup);
 }
 
-MaskCheck checkClassC(QStringView rest) {
+CheckedMask checkFourthGroup(QStringView rest) {
     if (!rest.startsWith(u"255."))
-        return MaskCheck::NotClassCMask;
-    if (rest == u"255.0" || isPartialGroup(rest.sliced(4)))
-        return MaskCheck::Accepted;
-    return MaskCheck::BadSubnetGroups;
+        return refused(MaskCheck::NotClassCMask);
+    const QStringView group = rest.sliced(4);
+    if (group == u"0")
+        return accepted(groupBits * fourthGroup);
+    return partialGroup(group, fourthGroup);
 }
 
 } // namespace
 
-MaskCheck checkMask(const QString& mask, NetworkClass networkClass) {
+CheckedMask checkMask(const QString& mask, NetworkClass networkClass) {
     if (!mask.startsWith(u"255.255."))
-        return MaskCheck::BadPrefix;
+        return refused(MaskCheck::BadPrefix);
     const QStringView rest = QStringView(mask).sliced(8);
-    return networkClass == NetworkClass::B ? checkClassB(rest) : checkClassC(rest);
+    switch (facts(networkClass).maskForm) {
+    case MaskForm::FromThirdGroup:
+        return checkFromThirdGroup(rest);
+    case MaskForm::FourthGroup:
+        return checkFourthGroup(rest);
+    }
+    return refused(MaskCheck::BadSubnetGroups);
 }
 
 std::optional<Refusal> maskRefusal(MaskCheck check) {

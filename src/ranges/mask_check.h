@@ -6,21 +6,31 @@
 
 #include "common/network_class.h"
 #include "common/refusal.h"
+#include "common/subnet_mask.h"
 
 #include <QString>
 #include <optional>
 
 // Whether a typed mask is one the segment list can work from. The mask is
-// judged as text, group by group against fixed texts, never as numbers.
+// judged as text, group by group against fixed texts, never as numbers; an
+// accepted text is handed over as the mask it stands for, so that nothing
+// reads it again.
 
 enum class MaskCheck {
     Accepted,
     BadPrefix,       // does not begin with "255.255."
-    NotClassCMask,   // class C, and the third group is not "255."
+    NotClassCMask,   // the fourth group carries the subnet bits, and the third is not "255."
     BadSubnetGroups, // every other refusal
 };
 
-MaskCheck checkMask(const QString& mask, NetworkClass networkClass);
+struct CheckedMask {
+    MaskCheck outcome;
+    // The mask, exactly when the outcome is Accepted. A lenient class B text
+    // stands for the mask of its third group: 255.255.192.77 is /18.
+    std::optional<SubnetMask> accepted;
+};
+
+CheckedMask checkMask(const QString& mask, NetworkClass networkClass);
 
 inline constexpr Refusal prefixRefusal{
     u"Subnet Mask Format Error",

@@ -4,6 +4,8 @@
 
 #include "ranges/network_addresses.h"
 
+#include "common/number_text.h"
+
 #include <QList>
 
 QString networkAddress(NetworkClass networkClass, const QString& netPattern) {
@@ -33,14 +35,11 @@ namespace {
 // A group of an address: 0 to 255 in plain digits, so "07", "+7" and " 7"
 // name no address a row holds.
 std::optional<quint32> groupValue(QStringView digits) {
-    if (digits.isEmpty() || digits.size() > 3 || (digits.size() > 1 && digits[0] == u'0'))
+    if (!isDigits(digits) || digits.size() > 3 || (digits.size() > 1 && digits[0] == u'0'))
         return std::nullopt;
     quint32 value = 0;
-    for (QChar digit : digits) {
-        if (digit < u'0' || digit > u'9')
-            return std::nullopt;
+    for (QChar digit : digits)
         value = value * 10 + (digit.unicode() - u'0');
-    }
     return value <= 255 ? std::optional(value) : std::nullopt;
 }
 

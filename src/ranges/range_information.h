@@ -6,16 +6,22 @@
 
 #include "common/network_class.h"
 #include "common/refusal.h"
-#include "ranges/address_range.h"
+#include "common/subnet_mask.h"
+#include "ranges/segment_list.h"
 
 #include <QString>
-#include <QStringList>
 #include <variant>
 
 // What View Range Information answers for a mask text that is not empty: the
-// mask check's refusal; the whole range of a mask that does not split the
-// network; or the rows of its segments (see listSegments).
-using RangeInformation = std::variant<Refusal, AddressRange, QStringList>;
+// mask check's refusal, or the mask it accepted with what that mask lists
+// (see listSegments). Row clicks and --json read the mask from here, never
+// from the text again.
+struct ListedMask {
+    SubnetMask mask;
+    SegmentListing listing;
+};
+
+using RangeInformation = std::variant<Refusal, ListedMask>;
 
 RangeInformation rangeInformation(const QString& mask, NetworkClass networkClass,
                                   const QString& netPattern);

@@ -81,10 +81,17 @@ void RangeInformationView::offerCopying() {
 }
 
 QString RangeInformationView::allSegmentsText() const {
+    if (!listedMask_)
+        return QString();
     QStringList rows;
     for (int k = 0; k < list_Range->count(); ++k)
         rows.append(list_Range->item(k)->text());
-    return segmentTable(rows, txt_SubnetMask->text(), state_.networkClass(), state_.NetPattern());
+    return segmentTable(rows, *listedMask_, state_.networkClass(), state_.NetPattern());
+}
+
+void RangeInformationView::emptyList() {
+    list_Range->clear();
+    listedMask_.reset();
 }
 
 void RangeInformationView::clearAddresses() {
@@ -108,12 +115,12 @@ void RangeInformationView::rb_C2_Click() {
 }
 
 void RangeInformationView::txt_SubnetMask_Change() {
-    list_Range->clear();
+    emptyList();
     clearAddresses();
 }
 
 void RangeInformationView::refuse(const Refusal& refusal) {
-    messages_.show(refusal.text.toString(), Information, refusal.title.toString());
+    messages_.show(refusal.text.toString(), MessageStyle::Information, refusal.title.toString());
     txt_SubnetMask->setFocus();
 }
 
@@ -128,7 +135,7 @@ bool RangeInformationView::ValidateMask(const RangeInformation& answer) {
 }
 
 void RangeInformationView::cmd_Discover_Click() {
-    list_Range->clear();
+    emptyList();
     const QString mask = txt_SubnetMask->text();
     if (mask.isEmpty())
         return;
@@ -136,10 +143,12 @@ void RangeInformationView::cmd_Discover_Click() {
         rangeInformation(mask, state_.networkClass(), state_.NetPattern());
     if (!ValidateMask(answer))
         return;
-    if (const auto* rows = std::get_if<QStringList>(&answer)) {
+    const ListedMask& listed = std::get<ListedMask>(answer);
+    if (const auto* rows = std::get_if<QStringList>(&listed.listing)) {
+        listedMask_ = listed.mask;
         list_Range->addItems(*rows);
     } else {
-        const auto& range = std::get<AddressRange>(answer);
+        const auto& range = std::get<AddressRange>(listed.listing);
         lbl_Start->setCaption(range.start);
         lbl_End->setCaption(range.end);
     }
@@ -147,11 +156,10 @@ void RangeInformationView::cmd_Discover_Click() {
 
 void RangeInformationView::list_Range_Click() {
     const int k = list_Range->listIndex();
-    if (k < 0)
+    if (k < 0 || !listedMask_)
         return;
-    const std::optional<AddressRange> range =
-        segmentRange(list_Range->item(k)->text(), txt_SubnetMask->text(), state_.networkClass(),
-                     state_.NetPattern());
+    const std::optional<AddressRange> range = segmentRange(
+        list_Range->item(k)->text(), *listedMask_, state_.networkClass(), state_.NetPattern());
     if (range) {
         lbl_Start->setCaption(range->start);
         lbl_End->setCaption(range->end);

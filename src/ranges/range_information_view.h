@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include <optional>
+
 // The Range Information view, the frame frm_View of the main window: the user
 // types a mask and picks the class; View Range Information checks the mask and
 // lists its segments on the placeholder prefix, and picking a segment shows
@@ -45,6 +47,7 @@ private:
     bool ValidateMask(const RangeInformation& answer);
 
     void pickClass(NetworkClass chosen);
+    void emptyList();
     void clearAddresses();
     void refuse(const Refusal& refusal);
     void offerCopying();
@@ -59,6 +62,10 @@ private:
     Label* lbl_Start;
     Label* lbl_End;
     Label* lbl_Ext2;
+    // The mask the listed rows belong to, as the check accepted it; none
+    // once the list is emptied, which every change of the mask text does. A
+    // row is never read against the text again.
+    std::optional<SubnetMask> listedMask_;
     SharedState& state_;
     MessageBoxService& messages_;
 };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/network_class.h"
+#include "common/subnet_mask.h"
 #include "ranges/address_range.h"
 
 #include <QString>
@@ -15,7 +16,8 @@
 // the mask's prefix length, written on the placeholder prefix as its own
 // address, from the highest down. These are exactly the segments Mask
 // Discovery counts for the mask: the all-zeros and the all-ones segment are
-// left out, except that a class C network split by one bit keeps both halves.
+// left out, except that a class C network split by one bit keeps both halves
+// (see ClassFacts::halvesCount).
 // A class B row holds two groups ("X.Y.224.0", "X.Y.254.192"), a class C row
 // one ("X.Y.Z.128").
 
@@ -23,14 +25,9 @@
 // and so has no segments to list.
 using SegmentListing = std::variant<QStringList, AddressRange>;
 
-// mask must have been accepted by checkMask for the class.
-SegmentListing listSegments(const QString& mask, NetworkClass networkClass,
-                            const QString& netPattern);
+// mask is one checkMask accepted for the class; any other lists nothing.
+SegmentListing listSegments(SubnetMask mask, NetworkClass networkClass, const QString& netPattern);
 
-// The prefix length of a mask checkMask accepted, for either class. The
-// lenient class B forms count their third group alone: 255.255.192.77 is 18.
-int maskPrefixLength(const QString& mask);
-
-// The assignable addresses of a segment with that prefix length: all but the
-// segment's own address and its broadcast address.
-double hostsPerSegment(int prefixLength);
+// The assignable addresses of a segment of that mask: all but the segment's
+// own address and its broadcast address.
+double hostsPerSegment(SubnetMask mask);

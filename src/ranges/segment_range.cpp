@@ -5,7 +5,6 @@
 #include "ranges/segment_range.h"
 
 #include "ranges/network_addresses.h"
-#include "ranges/segment_list.h"
 
 namespace {
 
@@ -17,14 +16,14 @@ struct Bounds {
     quint32 broadcast;
 };
 
-std::optional<Bounds> segmentBounds(const QString& segment, const QString& mask,
+std::optional<Bounds> segmentBounds(const QString& segment, SubnetMask mask,
                                     NetworkClass networkClass, const QString& netPattern) {
     const int networkPrefix = facts(networkClass).prefixLength;
-    const int prefix = maskPrefixLength(mask);
-    if (prefix < networkPrefix || prefix > 31)
+    const int prefix = mask.prefixLength();
+    if (prefix < networkPrefix || prefix >= SubnetMask::longestPrefix)
         return std::nullopt;
     const std::optional<quint32> own = addressOffset(segment, networkPrefix, netPattern);
-    const quint32 size = quint32{1} << (32 - prefix);
+    const quint32 size = quint32{1} << (SubnetMask::longestPrefix - prefix);
     // The range is worked out from the segment's own address, not read off
     // the row above as the list's order would allow: so a row means the same
     // wherever it stands, and an address inside a segment, which names none,
@@ -44,7 +43,7 @@ AddressRange assignable(const Bounds& bounds, const QString& netPattern) {
 
 } // namespace
 
-std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const QString& mask,
+std::optional<SegmentAddresses> segmentAddresses(const QString& segment, SubnetMask mask,
                                                  NetworkClass networkClass,
                                                  const QString& netPattern) {
     const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass, netPattern);
@@ -54,7 +53,7 @@ std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const Q
                             addressText(bounds->broadcast, bounds->networkPrefix, netPattern)};
 }
 
-std::optional<AddressRange> segmentRange(const QString& segment, const QString& mask,
+std::optional<AddressRange> segmentRange(const QString& segment, SubnetMask mask,
                                          NetworkClass networkClass, const QString& netPattern) {
     const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass, netPattern);
     if (!bounds)

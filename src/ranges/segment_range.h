@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/network_class.h"
+#include "common/subnet_mask.h"
 #include "ranges/address_range.h"
 
 #include <QString>
@@ -25,10 +26,10 @@ struct SegmentAddresses {
     QString broadcast;
 };
 
-std::optional<SegmentAddresses> segmentAddresses(const QString& segment, const QString& mask,
+std::optional<SegmentAddresses> segmentAddresses(const QString& segment, SubnetMask mask,
                                                  NetworkClass networkClass,
                                                  const QString& netPattern);
 
 // The first and last assignable address alone: what a click on the row shows.
-std::optional<AddressRange> segmentRange(const QString& segment, const QString& mask,
+std::optional<AddressRange> segmentRange(const QString& segment, SubnetMask mask,
                                          NetworkClass networkClass, const QString& netPattern);

@@ -6,7 +6,7 @@
 
 #include "ranges/segment_range.h"
 
-QString segmentTable(const QStringList& rows, const QString& mask, NetworkClass networkClass,
+QString segmentTable(const QStringList& rows, SubnetMask mask, NetworkClass networkClass,
                      const QString& netPattern) {
     if (rows.isEmpty())
         return QString();

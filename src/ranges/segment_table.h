@@ -5,6 +5,7 @@
 #pragma once
 
 #include "common/network_class.h"
+#include "common/subnet_mask.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,5 +21,5 @@ inline constexpr char endingAddressCaption[] = "Ending Address";
 // addresses come from the same rule a row click shows them with; a row that
 // rule gives nothing for has empty address fields. No rows give no table at
 // all, not even the header.
-QString segmentTable(const QStringList& rows, const QString& mask, NetworkClass networkClass,
+QString segmentTable(const QStringList& rows, SubnetMask mask, NetworkClass networkClass,
                      const QString& netPattern);

@@ -377,7 +377,8 @@ bool Session::answersTheInputs(const RecordingMessageBox::Message& message) cons
         const NetworkClass shownClass =
             control<OptionButton>("rb_C")->value() ? NetworkClass::C : NetworkClass::B;
         return message.style == 0 && message.title == QStringLiteral("Entry Error") &&
-               DiscoverMask(text("txt_Subnets"), text("txt_hosts"), shownClass).Mask == noMaskFits;
+               DiscoverMask(text("txt_Subnets"), text("txt_hosts"), shownClass).Mask() ==
+                   noMaskFits;
     }
     const QString mask = text("txt_SubnetMask");
     const RangeInformation answer =

@@ -228,6 +228,11 @@ TEST(CliPrintout, VersionAndHelp) {
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: tarnwell-cli mask B|C")))
         << help.out.toStdString();
+    // Put together from the class table.
+    EXPECT_TRUE(help.out.simplified().contains(
+        u"Write addresses on this network (172.16 for Class B, 192.168.10 for Class C) instead "
+        u"of X.Y or X.Y.Z."))
+        << help.out.toStdString();
 }
 
 // --json: the whole object, as the README documents its shape.

@@ -30,8 +30,8 @@ struct Band {
 
 void expectResult(const MaskResult& result, const Expected& expected, const QString& request) {
     SCOPED_TRACE(request.toStdString());
-    EXPECT_EQ(result.Mask, QString::fromLatin1(expected.mask));
-    if (result.Mask != noMaskFits && QString::fromLatin1(expected.mask) != noMaskFits) {
+    EXPECT_EQ(result.Mask(), QString::fromLatin1(expected.mask));
+    if (result.Mask() != noMaskFits && QString::fromLatin1(expected.mask) != noMaskFits) {
         EXPECT_EQ(result.Segments, expected.segments);
         EXPECT_EQ(result.Hosts, expected.hosts);
     }
@@ -198,9 +198,9 @@ INSTANTIATE_TEST_SUITE_P(PastedText, DiscoverMaskRequest, ::testing::Values(
 
 TEST(DiscoverMask, DigitStringsBeyondADoubleFail) {
     const QString huge(400, u'9');
-    EXPECT_EQ(DiscoverMask(huge, {}, NetworkClass::B).Mask, noMaskFits);
-    EXPECT_EQ(DiscoverMask({}, huge, NetworkClass::C).Mask, noMaskFits);
-    EXPECT_EQ(DiscoverMask(QString(100000, u'1'), {}, NetworkClass::B).Mask, noMaskFits);
+    EXPECT_EQ(DiscoverMask(huge, {}, NetworkClass::B).Mask(), noMaskFits);
+    EXPECT_EQ(DiscoverMask({}, huge, NetworkClass::C).Mask(), noMaskFits);
+    EXPECT_EQ(DiscoverMask(QString(100000, u'1'), {}, NetworkClass::B).Mask(), noMaskFits);
 }
 
 } // namespace

@@ -27,27 +27,67 @@ class MaskCheckTable : public testing::TestWithParam<MaskCase> {};
 
 TEST_P(MaskCheckTable, GivesOutcome) {
     const MaskCase& c = GetParam();
-    EXPECT_EQ(checkMask(QString::fromUtf16(c.mask), classLetter(QStringView(c.ipClass))),
-              c.expected);
+    const CheckedMask checked =
+        checkMask(QString::fromUtf16(c.mask), classLetter(QStringView(c.ipClass)));
+    EXPECT_EQ(checked.outcome, c.expected);
+    EXPECT_FALSE(checked.accepted.has_value()) << "a refused text hands over no mask";
 }
 
 using enum MaskCheck;
 
-const MaskCase acceptedCases[] = {
-    {"B_StandardB", u"255.255.0.0", u"B", Accepted},
-    {"B_StandardC", u"255.255.255.0", u"B", Accepted},
-    {"B_PartialThird", u"255.255.192.0", u"B", Accepted},
-    {"B_PartialThirdAnyFourth", u"255.255.192.77", u"B", Accepted},
-    {"B_PartialThirdEndingInDot", u"255.255.192.", u"B", Accepted},
-    {"B_PartialThirdMoreGroups", u"255.255.192.1.2", u"B", Accepted},
-    {"B_PartialThirdLettersAfter", u"255.255.128.xyz", u"B", Accepted},
-    {"B_PartialFourth", u"255.255.255.192", u"B", Accepted},
-    {"B_PartialFourth254", u"255.255.255.254", u"B", Accepted},
-    {"C_StandardC", u"255.255.255.0", u"C", Accepted},
-    {"C_Partial128", u"255.255.255.128", u"C", Accepted},
-    {"C_Partial254", u"255.255.255.254", u"C", Accepted},
+struct AcceptedCase {
+    const char* name;
+    const char16_t* mask;
+    const char16_t* ipClass;
+    int prefixLength;
+    const char* dotted; // the mask's own text: a lenient text stands for its third group
 };
-INSTANTIATE_TEST_SUITE_P(Accepted, MaskCheckTable, testing::ValuesIn(acceptedCases), rowName);
+
+class AcceptedMaskTable : public testing::TestWithParam<AcceptedCase> {};
+
+TEST_P(AcceptedMaskTable, HandsOverTheMask) {
+    const AcceptedCase& c = GetParam();
+    const CheckedMask checked =
+        checkMask(QString::fromUtf16(c.mask), classLetter(QStringView(c.ipClass)));
+    EXPECT_EQ(checked.outcome, Accepted);
+    ASSERT_TRUE(checked.accepted.has_value());
+    EXPECT_EQ(checked.accepted->prefixLength(), c.prefixLength);
+    EXPECT_EQ(checked.accepted->dotted(), QString::fromLatin1(c.dotted));
+}
+
+// Every text each class accepts, and the lenient class B forms.
+const AcceptedCase acceptedCases[] = {
+    {"B_StandardB", u"255.255.0.0", u"B", 16, "255.255.0.0"},
+    {"B_Third128", u"255.255.128.0", u"B", 17, "255.255.128.0"},
+    {"B_Third192", u"255.255.192.0", u"B", 18, "255.255.192.0"},
+    {"B_Third224", u"255.255.224.0", u"B", 19, "255.255.224.0"},
+    {"B_Third240", u"255.255.240.0", u"B", 20, "255.255.240.0"},
+    {"B_Third248", u"255.255.248.0", u"B", 21, "255.255.248.0"},
+    {"B_Third252", u"255.255.252.0", u"B", 22, "255.255.252.0"},
+    {"B_Third254", u"255.255.254.0", u"B", 23, "255.255.254.0"},
+    {"B_StandardC", u"255.255.255.0", u"B", 24, "255.255.255.0"},
+    {"B_Fourth128", u"255.255.255.128", u"B", 25, "255.255.255.128"},
+    {"B_Fourth192", u"255.255.255.192", u"B", 26, "255.255.255.192"},
+    {"B_Fourth224", u"255.255.255.224", u"B", 27, "255.255.255.224"},
+    {"B_Fourth240", u"255.255.255.240", u"B", 28, "255.255.255.240"},
+    {"B_Fourth248", u"255.255.255.248", u"B", 29, "255.255.255.248"},
+    {"B_Fourth252", u"255.255.255.252", u"B", 30, "255.255.255.252"},
+    {"B_Fourth254", u"255.255.255.254", u"B", 31, "255.255.255.254"},
+    {"B_LenientAnyFourth", u"255.255.192.77", u"B", 18, "255.255.192.0"},
+    {"B_LenientEndingInDot", u"255.255.192.", u"B", 18, "255.255.192.0"},
+    {"B_LenientMoreGroups", u"255.255.240.1.2", u"B", 20, "255.255.240.0"},
+    {"B_LenientLettersAfter", u"255.255.128.xyz", u"B", 17, "255.255.128.0"},
+    {"B_LenientPartialFourth", u"255.255.254.255", u"B", 23, "255.255.254.0"},
+    {"C_StandardC", u"255.255.255.0", u"C", 24, "255.255.255.0"},
+    {"C_Fourth128", u"255.255.255.128", u"C", 25, "255.255.255.128"},
+    {"C_Fourth192", u"255.255.255.192", u"C", 26, "255.255.255.192"},
+    {"C_Fourth224", u"255.255.255.224", u"C", 27, "255.255.255.224"},
+    {"C_Fourth240", u"255.255.255.240", u"C", 28, "255.255.255.240"},
+    {"C_Fourth248", u"255.255.255.248", u"C", 29, "255.255.255.248"},
+    {"C_Fourth252", u"255.255.255.252", u"C", 30, "255.255.255.252"},
+    {"C_Fourth254", u"255.255.255.254", u"C", 31, "255.255.255.254"},
+};
+INSTANTIATE_TEST_SUITE_P(EveryShape, AcceptedMaskTable, testing::ValuesIn(acceptedCases), rowName);
 
 const MaskCase refusedCases[] = {
     {"B_Empty", u"", u"B", BadPrefix},
@@ -90,8 +130,10 @@ TEST(MaskCheckSweep, ThirdGroup) {
     for (int n = 0; n <= 255; ++n) {
         SCOPED_TRACE(n);
         const bool acceptedB = n == 0 || n == 255 || partialGroups.contains(n);
-        EXPECT_EQ(checkMask(mask(n, 0), NetworkClass::B), acceptedB ? Accepted : BadSubnetGroups);
-        EXPECT_EQ(checkMask(mask(n, 0), NetworkClass::C), n == 255 ? Accepted : NotClassCMask);
+        EXPECT_EQ(checkMask(mask(n, 0), NetworkClass::B).outcome,
+                  acceptedB ? Accepted : BadSubnetGroups);
+        EXPECT_EQ(checkMask(mask(n, 0), NetworkClass::C).outcome,
+                  n == 255 ? Accepted : NotClassCMask);
     }
 }
 
@@ -99,8 +141,8 @@ TEST(MaskCheckSweep, FourthGroupAfter255) {
     for (int n = 0; n <= 255; ++n) {
         SCOPED_TRACE(n);
         const MaskCheck expected = n == 0 || partialGroups.contains(n) ? Accepted : BadSubnetGroups;
-        EXPECT_EQ(checkMask(mask(255, n), NetworkClass::B), expected);
-        EXPECT_EQ(checkMask(mask(255, n), NetworkClass::C), expected);
+        EXPECT_EQ(checkMask(mask(255, n), NetworkClass::B).outcome, expected);
+        EXPECT_EQ(checkMask(mask(255, n), NetworkClass::C).outcome, expected);
     }
 }
 

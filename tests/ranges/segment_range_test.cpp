@@ -4,6 +4,7 @@
 
 #include "ranges/segment_range.h"
 
+#include "accepted_mask.h"
 #include "class_letter.h"
 #include "qstring_printer.h"
 #include "table_rows.h"
@@ -29,9 +30,10 @@ class SegmentAddressesTable : public testing::TestWithParam<AddressesCase> {};
 
 TEST_P(SegmentAddressesTable, GivesTheRangeAndTheBroadcast) {
     const AddressesCase& c = GetParam();
-    const std::optional<SegmentAddresses> addresses =
-        segmentAddresses(QString::fromUtf16(c.segment), QString::fromUtf16(c.mask),
-                         classLetter(QStringView(c.ipClass)), QString::fromUtf16(c.netPattern));
+    const NetworkClass networkClass = classLetter(QStringView(c.ipClass));
+    const std::optional<SegmentAddresses> addresses = segmentAddresses(
+        QString::fromUtf16(c.segment), acceptedMask(QString::fromUtf16(c.mask), networkClass),
+        networkClass, QString::fromUtf16(c.netPattern));
     ASSERT_TRUE(addresses.has_value());
     EXPECT_EQ(addresses->assignable.start, QString::fromUtf16(c.start));
     EXPECT_EQ(addresses->assignable.end, QString::fromUtf16(c.end));
@@ -82,8 +84,10 @@ class NotASegmentTable : public testing::TestWithParam<NotASegmentCase> {};
 
 TEST_P(NotASegmentTable, GivesNothing) {
     const NotASegmentCase& c = GetParam();
-    EXPECT_FALSE(segmentRange(QString::fromUtf16(c.segment), QString::fromUtf16(c.mask),
-                              classLetter(QStringView(c.ipClass)), QString::fromUtf16(c.netPattern))
+    const NetworkClass networkClass = classLetter(QStringView(c.ipClass));
+    EXPECT_FALSE(segmentRange(QString::fromUtf16(c.segment),
+                              acceptedMask(QString::fromUtf16(c.mask), networkClass), networkClass,
+                              QString::fromUtf16(c.netPattern))
                      .has_value());
 }
 

@@ -39,7 +39,7 @@ QString brokenMaskDiscoveryInvariant(const WindowDriver& driver) {
         return {};
     const NetworkClass shownClass =
         driver.control<OptionButton>("rb_C")->value() ? NetworkClass::C : NetworkClass::B;
-    if (answer != DiscoverMask(subnets, hosts, shownClass).Mask)
+    if (answer != DiscoverMask(subnets, hosts, shownClass).Mask())
         return QStringLiteral("the answer belongs to another request");
     static const QRegularExpression wholeCounts(
         QStringLiteral("^[1-9][0-9]* segments with [1-9][0-9]* hosts per segment\\.$"));

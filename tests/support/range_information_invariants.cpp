@@ -13,16 +13,17 @@
 namespace {
 
 // Whether the shown addresses are those of the whole range or of one row.
-bool belongsToTheListing(const AddressRange& shown, const RangeInformation& listing,
-                         const QString& mask, const SharedState& state) {
+bool belongsToTheListing(const AddressRange& shown, const ListedMask& listed,
+                         const SharedState& state) {
     const auto same = [&shown](const std::optional<AddressRange>& range) {
         return range && range->start == shown.start && range->end == shown.end;
     };
-    if (const auto* whole = std::get_if<AddressRange>(&listing))
+    if (const auto* whole = std::get_if<AddressRange>(&listed.listing))
         return same(*whole);
-    const auto* rows = std::get_if<QStringList>(&listing);
+    const auto* rows = std::get_if<QStringList>(&listed.listing);
     return rows && std::any_of(rows->begin(), rows->end(), [&](const QString& row) {
-               return same(segmentRange(row, mask, state.networkClass(), state.NetPattern()));
+               return same(
+                   segmentRange(row, listed.mask, state.networkClass(), state.NetPattern()));
            });
 }
 
@@ -31,9 +32,10 @@ bool belongsToTheListing(const AddressRange& shown, const RangeInformation& list
 QString brokenRangeInformationInvariant(const WindowDriver& driver) {
     const SharedState& state = driver.window.state();
     const QString mask = driver.text("txt_SubnetMask");
-    const RangeInformation listing =
+    const RangeInformation answer =
         rangeInformation(mask, state.networkClass(), state.NetPattern());
-    const auto* listed = std::get_if<QStringList>(&listing);
+    const auto* accepted = std::get_if<ListedMask>(&answer);
+    const auto* listed = accepted ? std::get_if<QStringList>(&accepted->listing) : nullptr;
     const QStringList shownRows = driver.rows();
     if (!shownRows.isEmpty() && (!listed || *listed != shownRows))
         return QStringLiteral("the rows belong to another mask or class");
@@ -44,7 +46,7 @@ QString brokenRangeInformationInvariant(const WindowDriver& driver) {
     const AddressRange shown{driver.caption("lbl_Start"), driver.caption("lbl_End")};
     if (shown.start.isEmpty() && shown.end.isEmpty())
         return {};
-    if (!belongsToTheListing(shown, listing, mask, state))
+    if (!accepted || !belongsToTheListing(shown, *accepted, state))
         return QStringLiteral("the addresses belong to no segment of the mask");
     return {};
 }

@@ -15,12 +15,12 @@ class RecordingMessageBox : public MessageBoxService {
 public:
     struct Message {
         QString text;
-        MessageStyle style;
+        int style; // the number the box was given: 0 or 64
         QString title;
     };
 
     void show(const QString& text, MessageStyle style, const QString& title = {}) override {
-        shown.append({text, style, title});
+        shown.append({text, static_cast<int>(style), title});
         if (whileShown)
             whileShown();
     }
