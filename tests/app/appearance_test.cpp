@@ -340,7 +340,7 @@ TEST_F(AppearanceTest, EveryTextIsReadableUnderEveryPalette) {
             texts << drawnTexts(QApplication::activeModalWidget());
             QApplication::activeModalWidget()->close();
         });
-        QtMessageBox().show(QStringLiteral("Subnet Mask Format Error"), Information);
+        QtMessageBox().show(QStringLiteral("Subnet Mask Format Error"), MessageStyle::Information);
         ASSERT_GE(texts.size(), 40);
         for (const DrawnText& drawn : texts) {
             EXPECT_GE(drawn.contrast(), readableTextContrast)
