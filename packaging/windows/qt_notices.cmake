@@ -11,7 +11,11 @@
 # Left out, because this Qt does not contain
 # them: the network, D-Bus, Vulkan, JPEG and test parts, and code for other
 # systems (macOS, X11, Android, WebAssembly, ARM NEON).
+# Each Qt release keeps some of them elsewhere (6.4's SipHash is in
+# corelib/tools, 6.8's in 3rdparty/siphash), so the list names the folders of
+# both, and a folder the source at hand does not have is passed over.
 set(qt_attributions
+    src/corelib/mimetypes/3rdparty
     src/corelib/text
     src/corelib/tools
     src/3rdparty/blake2
@@ -23,11 +27,14 @@ set(qt_attributions
     src/3rdparty/rfc6234
     src/3rdparty/sha1
     src/3rdparty/sha3
+    src/3rdparty/siphash
     src/3rdparty/tinycbor
     src/3rdparty/zlib
     src/gui/opengl
     src/gui/painting
+    src/gui/rhi
     src/gui/text
+    src/3rdparty/D3D12MemoryAllocator
     src/3rdparty/freetype
     src/3rdparty/harfbuzz-ng
     src/3rdparty/icc
@@ -61,6 +68,9 @@ endfunction()
 function(write_qt_third_party_notices source output)
     set(text "Third-party parts inside the Qt libraries shipped with Tarnwell\n\n")
     foreach(folder IN LISTS qt_attributions)
+        if(NOT EXISTS ${source}/${folder}/qt_attribution.json)
+            continue()
+        endif()
         file(READ ${source}/${folder}/qt_attribution.json json)
         string(JSON type TYPE "${json}")
         if(type STREQUAL "ARRAY")
