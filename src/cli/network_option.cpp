@@ -5,6 +5,7 @@
 #include "cli/network_option.h"
 
 #include "common/number_text.h"
+#include "common/subnet_mask.h"
 
 #include <QStringList>
 
@@ -12,7 +13,7 @@ namespace {
 
 // One number for each group of the whole network's prefix.
 qsizetype networkNumbers(const ClassFacts& of) {
-    return of.prefixLength / 8;
+    return of.prefixLength / SubnetMask::groupBits;
 }
 
 // Up to three ASCII digits: a sign, a blank or another script's digits would

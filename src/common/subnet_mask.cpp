@@ -4,13 +4,6 @@
 
 #include "common/subnet_mask.h"
 
-namespace {
-
-constexpr int groupCount = 4;
-constexpr int groupBits = 8;
-
-} // namespace
-
 std::optional<SubnetMask> SubnetMask::ofPrefixLength(int length) {
     if (length < 0 || length > longestPrefix)
         return std::nullopt;

@@ -16,6 +16,9 @@
 class SubnetMask {
 public:
     static constexpr int longestPrefix = 32;
+    // An address is written as four groups of 8 bits.
+    static constexpr int groupCount = 4;
+    static constexpr int groupBits = 8;
 
     // The mask of that prefix length; none outside 0 to 32.
     static std::optional<SubnetMask> ofPrefixLength(int length);

@@ -9,7 +9,7 @@ namespace {
 // Groups are counted from 0: the check reads the third and the fourth.
 constexpr int thirdGroup = 2;
 constexpr int fourthGroup = 3;
-constexpr int groupBits = 8;
+constexpr int groupBits = SubnetMask::groupBits;
 
 CheckedMask accepted(int prefixLength) {
     return {MaskCheck::Accepted, SubnetMask::ofPrefixLength(prefixLength)};
