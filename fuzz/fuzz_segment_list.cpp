@@ -23,7 +23,7 @@ int promisedSegments(int subnetBits, bool classC) {
     return classC && subnetBits == 1 ? 2 : (1 << subnetBits) - 2;
 }
 
-void checkRows(const QStringList& rows, int prefix, NetworkClass ipClass, const QString& pattern) {
+void checkRows(const SegmentRows& rows, int prefix, NetworkClass ipClass, const QString& pattern) {
     const bool classC = ipClass == NetworkClass::C;
     const int subnetBits = prefix - networkBits(ipClass);
     const int size = 1 << (32 - prefix);
@@ -31,9 +31,10 @@ void checkRows(const QStringList& rows, int prefix, NetworkClass ipClass, const 
     require(rows.size() == promisedSegments(subnetBits, classC),
             "as many rows as Mask Discovery counts segments");
     int above = network;
-    for (const QString& row : rows) {
-        const int own = addressOffset(row, pattern, classC);
+    for (const SegmentRow& row : rows) {
+        const int own = addressOffset(row.text, pattern, classC);
         require(own >= 0, "a row is an address on the pattern in plain groups");
+        require(own == int(row.segment) * size, "a row keeps the segment it shows");
         require(own < above, "rows strictly descend");
         require(own % size == 0, "a row is a segment's own address");
         if (!(classC && subnetBits == 1))
@@ -68,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     addressOffset(range->end, pattern, classC) == (classC ? 254 : 65534),
                 "a mask that does not split the network gives its whole range");
     } else {
-        const auto* rows = std::get_if<QStringList>(&listed->listing);
+        const auto* rows = std::get_if<SegmentRows>(&listed->listing);
         require(rows != nullptr, "every other accepted mask lists rows");
         checkRows(*rows, prefix, ipClass, pattern);
     }

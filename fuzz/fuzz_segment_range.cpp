@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// segmentRange over rows the listing produced and over arbitrary rows.
-// Input: the class, the mask and a row number, one per line; a row text on a
-// further line makes the row arbitrary, and the mask any prefix length (the
-// row number's) when the check refuses the mask text.
+// segmentRange over rows the listing produced and over arbitrary segments.
+// Input: the class, the mask and a row number, one per line; a segment number
+// on a further line asks for that segment instead, of the mask or, when the
+// check refuses the mask text, of any prefix length (the row number's).
 
 #include "fuzz_lines.h"
 #include "require.h"
@@ -26,16 +26,16 @@ void checkListedRow(NetworkClass ipClass, const QString& mask, int pick) {
     const QString pattern = classPattern(ipClass);
     const RangeInformation answer = rangeInformation(mask, ipClass, pattern);
     const auto* listed = std::get_if<ListedMask>(&answer);
-    const auto* rows = listed ? std::get_if<QStringList>(&listed->listing) : nullptr;
+    const auto* rows = listed ? std::get_if<SegmentRows>(&listed->listing) : nullptr;
     if (!rows || rows->isEmpty())
         return;
     const bool classC = ipClass == NetworkClass::C;
-    const QString& row = rows->at(pick % rows->size());
-    const auto range = segmentRange(row, listed->mask, ipClass, pattern);
+    const SegmentRow& row = rows->at(pick % rows->size());
+    const auto range = segmentRange(row.segment, listed->mask, ipClass, pattern);
     require(range.has_value(), "a listed row has a range");
 
     const int segmentSize = 1 << (32 - acceptedPrefixLength(mask, ipClass));
-    const int own = addressOffset(row, pattern, classC);
+    const int own = addressOffset(row.text, pattern, classC);
     const int broadcast = own + segmentSize - 1;
     if (segmentSize == 2) {
         require(range->start == u"None" && range->end == u"None", "no address reads None");
@@ -49,13 +49,16 @@ void checkListedRow(NetworkClass ipClass, const QString& mask, int pick) {
 
 // Any text, with any mask: a range only for a segment's own address on the
 // pattern, and then one inside the class network.
-void checkArbitraryRow(NetworkClass ipClass, SubnetMask mask, const QString& row) {
+void checkArbitrarySegment(NetworkClass ipClass, SubnetMask mask, quint32 segment) {
     const QString pattern = classPattern(ipClass);
-    const auto range = segmentRange(row, mask, ipClass, pattern);
+    const auto range = segmentRange(segment, mask, ipClass, pattern);
+    const int subnetBits = mask.prefixLength() - networkBits(ipClass);
+    const bool fits = subnetBits >= 0 && mask.prefixLength() < 32;
+    require(range.has_value() == (fits && segment < (quint32{1} << subnetBits)),
+            "a range exactly for a segment of a mask that fits the class");
     if (!range)
         return;
     const bool classC = ipClass == NetworkClass::C;
-    require(addressOffset(row, pattern, classC) >= 0, "a range only for an address");
     require((range->start == u"None") == (range->end == u"None"),
             "None for both addresses or for neither");
     if (range->start != u"None")
@@ -83,6 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<SubnetMask> accepted = checkMask(mask, ipClass).accepted;
     const SubnetMask anyMask =
         accepted.value_or(*SubnetMask::ofPrefixLength(pick % (SubnetMask::longestPrefix + 1)));
-    checkArbitraryRow(ipClass, anyMask, lines.from(3));
+    checkArbitrarySegment(ipClass, anyMask, lines.at(3).toUInt());
     return 0;
 }

@@ -112,7 +112,7 @@ void MainWindow::menu_HelpAbout_Click() {
     about.exec();
 }
 
-void MainWindow::handOver(NetworkClass chosen, const QString& mask) {
+void MainWindow::handOver(NetworkClass chosen, SubnetMask mask) {
     setRangeViewShown(true);
     setWindowTitle(rangeDiscoveryTitle);
     ranges_->listSegmentsOf(chosen, mask);

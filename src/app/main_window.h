@@ -15,6 +15,7 @@
 #include "about/system_services.h"
 #include "common/message_box.h"
 #include "common/shared_state.h"
+#include "common/subnet_mask.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -41,7 +42,7 @@ private:
     void menu_ViewSMD_Click();
     void menu_ViewRI_Click();
     void menu_HelpAbout_Click();
-    void handOver(NetworkClass chosen, const QString& mask);
+    void handOver(NetworkClass chosen, SubnetMask mask);
 
     void setRangeViewShown(bool shown);
 

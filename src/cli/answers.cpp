@@ -4,8 +4,8 @@
 
 #include "cli/answers.h"
 
+#include "common/segment_count.h"
 #include "discovery/mask_answer.h"
-#include "ranges/network_addresses.h"
 #include "ranges/range_information.h"
 #include "ranges/segment_range.h"
 #include "ranges/segment_table.h"
@@ -13,6 +13,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,13 +46,13 @@ QJsonObject describeSegments(const Request& request, SubnetMask mask) {
             {QStringLiteral("network"), request.network},
             {QStringLiteral("mask"), request.mask},
             {QStringLiteral("prefix"), mask.prefixLength()},
-            {QStringLiteral("hostsPerSegment"), hostsPerSegment(mask)}};
+            {QStringLiteral("hostsPerSegment"),
+             countSegments(mask, request.networkClass).value_or(SegmentCount{}).hosts}};
 }
 
-// The addresses of a segment named by its own address; a /31 segment has no
-// assignable address, but a broadcast address all the same.
-void addAddresses(QJsonObject& json, const QString& segment, SubnetMask mask,
-                  const Request& request) {
+// The addresses of a segment; a /31 segment has no assignable address, but a
+// broadcast address all the same.
+void addAddresses(QJsonObject& json, quint32 segment, SubnetMask mask, const Request& request) {
     const SegmentAddresses addresses =
         segmentAddresses(segment, mask, request.networkClass, request.network)
             .value_or(SegmentAddresses{});
@@ -70,25 +72,31 @@ Outcome answerSegments(const Request& request) {
         return *refusal;
     const ListedMask& listed = std::get<ListedMask>(answer);
     const auto* whole = std::get_if<AddressRange>(&listed.listing);
-    const auto* rows = std::get_if<QStringList>(&listed.listing);
+    const auto* rows = std::get_if<SegmentRows>(&listed.listing);
     if (!request.json) {
         return whole ? rangeLine(*whole)
                      : segmentTable(*rows, listed.mask, request.networkClass, request.network);
     }
     QJsonObject json = describeSegments(request, listed.mask);
     if (whole) {
-        addAddresses(json, networkAddress(request.networkClass, request.network), listed.mask,
-                     request);
+        addAddresses(json, 0, listed.mask, request); // the network is its one segment
         return jsonText(json);
     }
     QJsonArray segments;
-    for (const QString& row : *rows) {
-        QJsonObject segment{{QStringLiteral("segment"), row}};
-        addAddresses(segment, row, listed.mask, request);
+    for (const SegmentRow& row : *rows) {
+        QJsonObject segment{{QStringLiteral("segment"), row.text}};
+        addAddresses(segment, row.segment, listed.mask, request);
         segments.append(segment);
     }
     json.insert(QStringLiteral("segments"), segments);
     return jsonText(json);
+}
+
+// The row that shows the segment named, as segments prints it.
+const SegmentRow* listedRow(const SegmentRows& rows, const QString& named) {
+    const auto found = std::find_if(rows.begin(), rows.end(),
+                                    [&](const SegmentRow& row) { return row.text == named; });
+    return found == rows.end() ? nullptr : &*found;
 }
 
 Outcome answerRange(const Request& request) {
@@ -97,17 +105,18 @@ Outcome answerRange(const Request& request) {
     if (const auto* refusal = std::get_if<Refusal>(&answer))
         return *refusal;
     const ListedMask& listed = std::get<ListedMask>(answer);
-    const auto* rows = std::get_if<QStringList>(&listed.listing);
-    if (!rows || !rows->contains(request.segment))
+    const auto* rows = std::get_if<SegmentRows>(&listed.listing);
+    const SegmentRow* named = rows ? listedRow(*rows, request.segment) : nullptr;
+    if (!named)
         return segmentNotListedRefusal;
     if (!request.json) {
         return rangeLine(
-            segmentRange(request.segment, listed.mask, request.networkClass, request.network)
+            segmentRange(named->segment, listed.mask, request.networkClass, request.network)
                 .value_or(AddressRange{}));
     }
     QJsonObject json = describeSegments(request, listed.mask);
-    json.insert(QStringLiteral("segment"), request.segment);
-    addAddresses(json, request.segment, listed.mask, request);
+    json.insert(QStringLiteral("segment"), named->text);
+    addAddresses(json, named->segment, listed.mask, request);
     return jsonText(json);
 }
 

@@ -46,7 +46,8 @@ constexpr QStringView description =
     u"                           as segments prints it\n"
     u"\n"
     u"A MASK is dotted, as typed in the window (255.255.255.192), or a prefix length\n"
-    u"/0 to /32 (/26), which stands for the dotted mask of that length.\n"
+    u"/0 to /32 (/26), which stands for the dotted mask of that length. The numbers\n"
+    u"of a SEGMENT and of --network are written without leading zeros (16, not 016).\n"
     u"\n"
     u"What the window refuses is refused with its message, title then text, on\n"
     u"standard error, exit status 1; a usage error exits with status 2. Output that\n"
@@ -126,6 +127,9 @@ std::optional<QString> readMaskAndSegment(const QCommandLineParser& parser, cons
     if (request.mask.isEmpty())
         return QStringLiteral("the mask is empty");
     request.segment = words.value(3);
+    if (writesLeadingZero(request.segment))
+        return QStringLiteral("the segment's numbers have no leading zeros, not \"%1\"")
+            .arg(request.segment);
     return std::nullopt;
 }
 

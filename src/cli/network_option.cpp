@@ -9,6 +9,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 // One number for each group of the whole network's prefix.
@@ -16,10 +18,12 @@ qsizetype networkNumbers(const ClassFacts& of) {
     return of.prefixLength / SubnetMask::groupBits;
 }
 
-// Up to three ASCII digits: a sign, a blank or another script's digits would
-// pass QString::toInt.
-bool isGroupText(const QString& number) {
-    return isDigits(number) && number.size() <= 3;
+// A number of an address: 0 to 255 in plain digits without a leading zero.
+// A sign, a blank or another script's digits would pass QString::toInt.
+std::optional<int> addressNumber(QStringView text) {
+    if (!isDigits(text) || hasLeadingZero(text) || text.size() > 3 || text.toInt() > 255)
+        return std::nullopt;
+    return text.toInt();
 }
 
 } // namespace
@@ -29,25 +33,28 @@ std::optional<QString> realNetwork(const QString& text, NetworkClass networkClas
     const QStringList numbers = text.split(u'.');
     if (numbers.size() != networkNumbers(networks))
         return std::nullopt;
-    QStringList written;
+    const std::optional<int> first = addressNumber(numbers.front());
+    if (!first || *first < networks.firstNumberLowest || *first > networks.firstNumberHighest)
+        return std::nullopt;
     for (const QString& number : numbers) {
-        if (!isGroupText(number))
+        if (!addressNumber(number))
             return std::nullopt;
-        const int value = number.toInt();
-        const bool first = written.isEmpty();
-        if (value > 255 ||
-            (first && (value < networks.firstNumberLowest || value > networks.firstNumberHighest)))
-            return std::nullopt;
-        written.append(QString::number(value));
     }
-    return written.join(u'.');
+    return text;
+}
+
+bool writesLeadingZero(const QString& address) {
+    const QStringList numbers = address.split(u'.');
+    return std::any_of(numbers.begin(), numbers.end(), [](const QString& number) {
+        return isDigits(number) && hasLeadingZero(number);
+    });
 }
 
 QString networkForm(NetworkClass networkClass) {
     const ClassFacts& of = facts(networkClass);
     static constexpr const char* countWords[] = {"no", "one", "two", "three", "four"};
-    return QStringLiteral(
-               "a Class %1 network as %2 numbers 0 to 255, the first %3 to %4, such as %5")
+    return QStringLiteral("a Class %1 network as %2 numbers 0 to 255 without leading zeros, the "
+                          "first %3 to %4, such as %5")
         .arg(QLatin1String(of.letter), QLatin1String(countWords[networkNumbers(of)]))
         .arg(of.firstNumberLowest)
         .arg(of.firstNumberHighest)

@@ -12,10 +12,6 @@
 
 namespace {
 
-bool isAsciiDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
 // Converts a run that holds only digits and at most one "." (and at least one
 // digit); no value when it lies beyond the range of a double.
 std::optional<double> convertRun(const QString& run) {
@@ -30,8 +26,16 @@ std::optional<double> convertRun(const QString& run) {
 
 } // namespace
 
+bool isDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
 bool isDigits(QStringView text) {
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isAsciiDigit);
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+bool hasLeadingZero(QStringView digits) {
+    return digits.size() > 1 && digits.front() == u'0';
 }
 
 std::optional<double> readDecimal(const QString& text) {

@@ -10,9 +10,15 @@
 
 // How the program reads numbers out of texts and writes them back.
 
-// Whether a text is a run of ASCII digits, at least one: a sign, a blank, a
-// "." or another script's digits makes it none.
+// Whether a character is an ASCII digit: a sign, a blank, a "." or another
+// script's digit is none.
+bool isDigit(QChar c);
+// Whether a text is a run of digits, at least one.
 bool isDigits(QStringView text);
+// Whether a run of digits begins with a 0 that is not the whole number, as
+// in "016": some tools read such a number as octal, so it is refused where an
+// address is read.
+bool hasLeadingZero(QStringView digits);
 
 // Reads a plain decimal number: ASCII digits with at most one "." and at least
 // one digit ("007" is 7, "2.5" is 2.5, "5." is 5). Anything else - blanks,

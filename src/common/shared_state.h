@@ -13,14 +13,9 @@
 // The network class chosen last, in whichever view. The main window owns the
 // one instance and hands it to the views; the rules take the class and its
 // placeholder prefix as arguments instead. Only the class is kept: its
-// letter and prefix are read from the class table, so they always name the
-// same class.
+// prefix is read from the class table, so it always names the same class.
 class SharedState {
 public:
-    // The class's letter; empty until the window has loaded.
-    QString IPClass() const {
-        return chosen_ ? QString::fromLatin1(facts(*chosen_).letter) : QString();
-    }
     // Its placeholder prefix, "X.Y" or "X.Y.Z"; empty until the window has loaded.
     QString NetPattern() const {
         return chosen_ ? QString::fromLatin1(facts(*chosen_).netPattern) : QString();

@@ -26,7 +26,6 @@ public:
 
     void setKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
 
-    quint32 backColor() const { return backColor_; }
     void setBackColor(quint32 systemColour);
 
 signals:

@@ -6,6 +6,7 @@
 
 #include "common/control_table.h"
 #include "common/copy_menu.h"
+#include "common/number_text.h"
 #include "common/system_colour.h"
 #include "discovery/mask_answer.h"
 #include "mask_discovery_layout.h"
@@ -74,10 +75,9 @@ NetworkClass MaskDiscoveryView::classOfOptions() const {
 // The button is enabled only while there is a mask; without one nothing
 // at all happens.
 void MaskDiscoveryView::cmd_View_Click() {
-    const QString mask = lbl_MaskAnswer->caption();
-    if (mask.isEmpty())
+    if (!foundMask_)
         return;
-    emit viewSubnets(classOfOptions(), mask);
+    emit viewSubnets(classOfOptions(), *foundMask_);
 }
 
 void MaskDiscoveryView::focusFirstInput() {
@@ -89,6 +89,7 @@ void MaskDiscoveryView::CheckCalcEnabled() {
 }
 
 void MaskDiscoveryView::ClearResults() {
+    foundMask_.reset();
     lbl_MaskAnswer->setCaption(QString());
     lbl_Discovery->setCaption(QString());
 }
@@ -122,8 +123,7 @@ void MaskDiscoveryView::txt_hosts_Change() {
 }
 
 void MaskDiscoveryView::filterDigits(int& KeyAscii) {
-    const bool digit = KeyAscii >= '0' && KeyAscii <= '9';
-    if (KeyAscii != backspace && !digit)
+    if (KeyAscii != backspace && !isDigit(QChar(KeyAscii)))
         KeyAscii = 0;
 }
 
@@ -147,6 +147,7 @@ void MaskDiscoveryView::cmd_Calc_Click() {
         return;
     }
     const MaskResult& result = std::get<MaskResult>(answer);
+    foundMask_ = result.subnetMask;
     lbl_MaskAnswer->setCaption(result.Mask());
     lbl_Discovery->setCaption(discoverySentence(result));
     cmd_View->setEnabled(true);

@@ -8,10 +8,13 @@
 #include "common/message_box.h"
 #include "common/option_button.h"
 #include "common/shared_state.h"
+#include "common/subnet_mask.h"
 #include "common/text_box.h"
 
 #include <QObject>
 #include <QPushButton>
+
+#include <optional>
 
 // The Mask Discovery view of the main window: the user asks for a number of
 // subnets or of nodes per subnet and the class, and Calculate shows the
@@ -34,7 +37,7 @@ public:
 
 signals:
     // View Subnets hands the mask found last over, with the class the options show.
-    void viewSubnets(NetworkClass chosen, const QString& mask);
+    void viewSubnets(NetworkClass chosen, SubnetMask mask);
 
 private:
     void cmd_Calc_Click();
@@ -65,6 +68,8 @@ private:
     Label* lbl_ClassExt;
     OptionButton* rb_B;
     OptionButton* rb_C;
+    // The mask lbl_MaskAnswer shows, none while it is blank.
+    std::optional<SubnetMask> foundMask_;
     SharedState& state_;
     MessageBoxService& messages_;
 };

@@ -32,17 +32,18 @@ CheckedMask partialGroup(QStringView group, int index) {
     return refused(MaskCheck::BadSubnetGroups);
 }
 
-// rest: the text after "255.255.".
-CheckedMask checkFromThirdGroup(QStringView rest) {
+// rest: the text after "255.255."; networkPrefix: the class's. "0.0" is the
+// network whole, and "255.0" splits it by the whole third group.
+CheckedMask checkFromThirdGroup(QStringView rest, int networkPrefix) {
     const qsizetype dot = rest.indexOf(u'.');
     if (dot < 0)
         return refused(MaskCheck::BadSubnetGroups);
     const QStringView group = rest.first(dot);
     const QStringView after = rest.sliced(dot + 1);
     if (after == u"0" && group == u"0")
-        return accepted(groupBits * thirdGroup);
+        return accepted(networkPrefix);
     if (after == u"0" && group == u"255")
-        return accepted(groupBits * fourthGroup);
+        return accepted(networkPrefix + groupBits);
     // A third group of 255 moves the subnet bits to the fourth group, and the
     // whole rest is judged as that group. After a partial third group nothing
     // more is examined, so "255.255.192." and "255.255.192.77" pass on purpose.
@@ -51,12 +52,13 @@ CheckedMask checkFromThirdGroup(QStringView rest) {
     return partialGroup(group, thirdGroup);
 }
 
-CheckedMask checkFourthGroup(QStringView rest) {
+// "255.0" is the network whole.
+CheckedMask checkFourthGroup(QStringView rest, int networkPrefix) {
     if (!rest.startsWith(u"255."))
         return refused(MaskCheck::NotClassCMask);
     const QStringView group = rest.sliced(4);
     if (group == u"0")
-        return accepted(groupBits * fourthGroup);
+        return accepted(networkPrefix);
     return partialGroup(group, fourthGroup);
 }
 
@@ -66,11 +68,12 @@ CheckedMask checkMask(const QString& mask, NetworkClass networkClass) {
     if (!mask.startsWith(u"255.255."))
         return refused(MaskCheck::BadPrefix);
     const QStringView rest = QStringView(mask).sliced(8);
-    switch (facts(networkClass).maskForm) {
+    const ClassFacts& of = facts(networkClass);
+    switch (of.maskForm) {
     case MaskForm::FromThirdGroup:
-        return checkFromThirdGroup(rest);
+        return checkFromThirdGroup(rest, of.prefixLength);
     case MaskForm::FourthGroup:
-        return checkFourthGroup(rest);
+        return checkFourthGroup(rest, of.prefixLength);
     }
     return refused(MaskCheck::BadSubnetGroups);
 }

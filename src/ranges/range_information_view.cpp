@@ -12,6 +12,13 @@
 
 #include <variant>
 
+namespace {
+
+// Where a row keeps its segment's number.
+constexpr int segmentRole = Qt::UserRole;
+
+} // namespace
+
 RangeInformationView::RangeInformationView(QWidget* pane, SharedState& state,
                                            MessageBoxService& messages)
     : state_(state), messages_(messages) {
@@ -58,11 +65,11 @@ void RangeInformationView::resetToClassB() {
 }
 
 // The class goes first: the option handlers empty the mask box.
-void RangeInformationView::listSegmentsOf(NetworkClass chosen, const QString& mask) {
+void RangeInformationView::listSegmentsOf(NetworkClass chosen, SubnetMask mask) {
     rb_B2->setValue(chosen == NetworkClass::B);
     rb_C2->setValue(chosen == NetworkClass::C);
     lbl_Ext2->setCaption(QString::fromLatin1(facts(chosen).caption));
-    txt_SubnetMask->setText(mask);
+    txt_SubnetMask->setText(mask.dotted());
     clearAddresses();
     cmd_Discover_Click();
 }
@@ -83,10 +90,27 @@ void RangeInformationView::offerCopying() {
 QString RangeInformationView::allSegmentsText() const {
     if (!listedMask_)
         return QString();
-    QStringList rows;
+    SegmentRows rows;
+    rows.reserve(list_Range->count());
     for (int k = 0; k < list_Range->count(); ++k)
-        rows.append(list_Range->item(k)->text());
+        rows.append(rowAt(k));
     return segmentTable(rows, *listedMask_, state_.networkClass(), state_.NetPattern());
+}
+
+// Each row carries its segment's number beside its text.
+void RangeInformationView::showRows(const SegmentRows& rows) {
+    QStringList texts;
+    texts.reserve(rows.size());
+    for (const SegmentRow& row : rows)
+        texts.append(row.text);
+    list_Range->addItems(texts);
+    for (int k = 0; k < rows.size(); ++k)
+        list_Range->item(k)->setData(segmentRole, rows[k].segment);
+}
+
+SegmentRow RangeInformationView::rowAt(int k) const {
+    const QListWidgetItem* item = list_Range->item(k);
+    return {item->data(segmentRole).value<quint32>(), item->text()};
 }
 
 void RangeInformationView::emptyList() {
@@ -144,9 +168,9 @@ void RangeInformationView::cmd_Discover_Click() {
     if (!ValidateMask(answer))
         return;
     const ListedMask& listed = std::get<ListedMask>(answer);
-    if (const auto* rows = std::get_if<QStringList>(&listed.listing)) {
+    if (const auto* rows = std::get_if<SegmentRows>(&listed.listing)) {
         listedMask_ = listed.mask;
-        list_Range->addItems(*rows);
+        showRows(*rows);
     } else {
         const auto& range = std::get<AddressRange>(listed.listing);
         lbl_Start->setCaption(range.start);
@@ -158,8 +182,8 @@ void RangeInformationView::list_Range_Click() {
     const int k = list_Range->listIndex();
     if (k < 0 || !listedMask_)
         return;
-    const std::optional<AddressRange> range = segmentRange(
-        list_Range->item(k)->text(), *listedMask_, state_.networkClass(), state_.NetPattern());
+    const std::optional<AddressRange> range =
+        segmentRange(rowAt(k).segment, *listedMask_, state_.networkClass(), state_.NetPattern());
     if (range) {
         lbl_Start->setCaption(range->start);
         lbl_End->setCaption(range->end);

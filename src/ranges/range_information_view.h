@@ -15,7 +15,6 @@
 
 #include <QObject>
 #include <QPushButton>
-#include <QStringList>
 
 #include <optional>
 
@@ -35,7 +34,7 @@ public:
     // The View menu's reset: class B, with its option selected, and nothing else.
     void resetToClassB();
     // The hand-over: selects the class, puts the mask and lists its segments.
-    void listSegmentsOf(NetworkClass chosen, const QString& mask);
+    void listSegmentsOf(NetworkClass chosen, SubnetMask mask);
     void focusFirstInput();
 
 private:
@@ -48,6 +47,8 @@ private:
 
     void pickClass(NetworkClass chosen);
     void emptyList();
+    void showRows(const SegmentRows& rows);
+    SegmentRow rowAt(int k) const;
     void clearAddresses();
     void refuse(const Refusal& refusal);
     void offerCopying();

@@ -4,6 +4,7 @@
 
 #include "ranges/segment_range.h"
 
+#include "common/segment_count.h"
 #include "ranges/network_addresses.h"
 
 namespace {
@@ -16,21 +17,15 @@ struct Bounds {
     quint32 broadcast;
 };
 
-std::optional<Bounds> segmentBounds(const QString& segment, SubnetMask mask,
-                                    NetworkClass networkClass, const QString& netPattern) {
+std::optional<Bounds> segmentBounds(quint32 segment, SubnetMask mask, NetworkClass networkClass) {
+    if (!countSegments(mask, networkClass))
+        return std::nullopt;
     const int networkPrefix = facts(networkClass).prefixLength;
-    const int prefix = mask.prefixLength();
-    if (prefix < networkPrefix || prefix >= SubnetMask::longestPrefix)
+    const int sizeBits = SubnetMask::longestPrefix - mask.prefixLength();
+    if (segment >> (mask.prefixLength() - networkPrefix) != 0)
         return std::nullopt;
-    const std::optional<quint32> own = addressOffset(segment, networkPrefix, netPattern);
-    const quint32 size = quint32{1} << (SubnetMask::longestPrefix - prefix);
-    // The range is worked out from the segment's own address, not read off
-    // the row above as the list's order would allow: so a row means the same
-    // wherever it stands, and an address inside a segment, which names none,
-    // is told apart.
-    if (!own || *own % size != 0)
-        return std::nullopt;
-    return Bounds{networkPrefix, *own, *own + size - 1};
+    const quint32 own = segment << sizeBits;
+    return Bounds{networkPrefix, own, own + (quint32{1} << sizeBits) - 1};
 }
 
 AddressRange assignable(const Bounds& bounds, const QString& netPattern) {
@@ -43,19 +38,27 @@ AddressRange assignable(const Bounds& bounds, const QString& netPattern) {
 
 } // namespace
 
-std::optional<SegmentAddresses> segmentAddresses(const QString& segment, SubnetMask mask,
+std::optional<QString> segmentText(quint32 segment, SubnetMask mask, NetworkClass networkClass,
+                                   const QString& netPattern) {
+    const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass);
+    if (!bounds)
+        return std::nullopt;
+    return addressText(bounds->own, bounds->networkPrefix, netPattern);
+}
+
+std::optional<SegmentAddresses> segmentAddresses(quint32 segment, SubnetMask mask,
                                                  NetworkClass networkClass,
                                                  const QString& netPattern) {
-    const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass, netPattern);
+    const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass);
     if (!bounds)
         return std::nullopt;
     return SegmentAddresses{assignable(*bounds, netPattern),
                             addressText(bounds->broadcast, bounds->networkPrefix, netPattern)};
 }
 
-std::optional<AddressRange> segmentRange(const QString& segment, SubnetMask mask,
+std::optional<AddressRange> segmentRange(quint32 segment, SubnetMask mask,
                                          NetworkClass networkClass, const QString& netPattern) {
-    const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass, netPattern);
+    const std::optional<Bounds> bounds = segmentBounds(segment, mask, networkClass);
     if (!bounds)
         return std::nullopt;
     return assignable(*bounds, netPattern);

@@ -11,13 +11,11 @@
 #include <QString>
 #include <optional>
 
-// Where a segment's addresses lie, worked out from the segment's own address
-// and the mask's prefix length: the first assignable address is the one after
-// the segment's own, the last the one before its broadcast address.
-//
-// segment is a row listSegments gave for the mask, class and netPattern, or
-// the network's own address for a mask that does not split it. None for a
-// text that is not the own address of a segment of that size.
+// Where a segment's addresses lie, worked out from its number (see
+// SegmentCount) and the mask's prefix length: the first assignable address is
+// the one after the segment's own, the last the one before its broadcast
+// address. Each answer is none for a mask that does not fit the class (see
+// countSegments) or a number past the mask's last segment.
 
 struct SegmentAddresses {
     // "None" to "None" for a segment of two addresses (a 31-bit mask), which
@@ -26,10 +24,15 @@ struct SegmentAddresses {
     QString broadcast;
 };
 
-std::optional<SegmentAddresses> segmentAddresses(const QString& segment, SubnetMask mask,
+// The segment's own address, as its row shows it: segment 7 of /19 on "X.Y"
+// is "X.Y.224.0".
+std::optional<QString> segmentText(quint32 segment, SubnetMask mask, NetworkClass networkClass,
+                                   const QString& netPattern);
+
+std::optional<SegmentAddresses> segmentAddresses(quint32 segment, SubnetMask mask,
                                                  NetworkClass networkClass,
                                                  const QString& netPattern);
 
 // The first and last assignable address alone: what a click on the row shows.
-std::optional<AddressRange> segmentRange(const QString& segment, SubnetMask mask,
+std::optional<AddressRange> segmentRange(quint32 segment, SubnetMask mask,
                                          NetworkClass networkClass, const QString& netPattern);

@@ -6,7 +6,7 @@
 
 #include "ranges/segment_range.h"
 
-QString segmentTable(const QStringList& rows, SubnetMask mask, NetworkClass networkClass,
+QString segmentTable(const SegmentRows& rows, SubnetMask mask, NetworkClass networkClass,
                      const QString& netPattern) {
     if (rows.isEmpty())
         return QString();
@@ -14,11 +14,11 @@ QString segmentTable(const QStringList& rows, SubnetMask mask, NetworkClass netw
     QString table = QLatin1String(availableSegmentsCaption) + tab +
                     QLatin1String(startingAddressCaption) + tab +
                     QLatin1String(endingAddressCaption) + u'\n';
-    table.reserve(table.size() + rows.size() * (3 * rows.front().size() + 3));
-    for (const QString& row : rows) {
+    table.reserve(table.size() + rows.size() * (3 * rows.front().text.size() + 3));
+    for (const SegmentRow& row : rows) {
         const AddressRange range =
-            segmentRange(row, mask, networkClass, netPattern).value_or(AddressRange{});
-        table += row;
+            segmentRange(row.segment, mask, networkClass, netPattern).value_or(AddressRange{});
+        table += row.text;
         table += tab;
         table += range.start;
         table += tab;

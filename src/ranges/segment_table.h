@@ -6,9 +6,9 @@
 
 #include "common/network_class.h"
 #include "common/subnet_mask.h"
+#include "ranges/segment_list.h"
 
 #include <QString>
-#include <QStringList>
 
 // The captions above the list and the two addresses, which head the table.
 inline constexpr char availableSegmentsCaption[] = "Available Segments";
@@ -18,8 +18,7 @@ inline constexpr char endingAddressCaption[] = "Ending Address";
 // The listed segments as tab-separated lines for pasting into spreadsheets:
 // the header line, then one line a row in list order with the row's text and
 // its first and last assignable address. Every line ends with "\n". The
-// addresses come from the same rule a row click shows them with; a row that
-// rule gives nothing for has empty address fields. No rows give no table at
-// all, not even the header.
-QString segmentTable(const QStringList& rows, SubnetMask mask, NetworkClass networkClass,
+// addresses come from the same rule a row click shows them with. No rows
+// give no table at all, not even the header.
+QString segmentTable(const SegmentRows& rows, SubnetMask mask, NetworkClass networkClass,
                      const QString& netPattern);

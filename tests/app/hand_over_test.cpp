@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "class_letter.h"
 #include "click_row.h"
 #include "common/label.h"
 #include "common/list_box.h"
@@ -55,7 +56,7 @@ TEST_F(HandOverTest, ClassCReplacesClassBAndWhatWasTyped) {
 
     EXPECT_FALSE(selected("rb_B2"));
     EXPECT_TRUE(selected("rb_C2"));
-    EXPECT_EQ(window.state().IPClass(), "C");
+    EXPECT_EQ(letterOf(window.state().networkClass()), "C");
     EXPECT_EQ(window.state().NetPattern(), "X.Y.Z");
     EXPECT_EQ(caption("lbl_Ext2"), "X.Y.Z.0");
     EXPECT_EQ(control<QLineEdit>("txt_SubnetMask")->text(), "255.255.255.224");
@@ -72,7 +73,7 @@ TEST_F(HandOverTest, ClassBAfterClassCGoesBackToClassB) {
 
     EXPECT_TRUE(selected("rb_B2"));
     EXPECT_FALSE(selected("rb_C2"));
-    EXPECT_EQ(window.state().IPClass(), "B");
+    EXPECT_EQ(letterOf(window.state().networkClass()), "B");
     EXPECT_EQ(rows().size(), 62); // 255.255.252.0
 }
 

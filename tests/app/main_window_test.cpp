@@ -5,6 +5,7 @@
 // The main window as it opens: its start state, its menus and the switch
 // between its two views.
 
+#include "class_letter.h"
 #include "common/app_info.h"
 #include "common/classic_font.h"
 #include "qstring_printer.h"
@@ -125,7 +126,7 @@ const StartFact startFacts[] = {
      }},
     {"SharesClassB",
      [](MainWindowTest& t) {
-         EXPECT_EQ(t.window.state().IPClass(), QStringLiteral("B"));
+         EXPECT_EQ(letterOf(t.window.state().networkClass()), QStringLiteral("B"));
          EXPECT_EQ(t.window.state().NetPattern(), QStringLiteral("X.Y"));
      }},
     {"InputsEmpty",

@@ -9,6 +9,7 @@
 // TARNWELL_RANDOM_SEED and TARNWELL_RANDOM_STEPS replace the fixed seed and
 // step count, for a long run.
 
+#include "class_letter.h"
 #include "click_row.h"
 #include "common/label.h"
 #include "common/list_box.h"
@@ -144,7 +145,7 @@ private:
         return {text("txt_Subnets"),
                 text("txt_hosts"),
                 text("txt_SubnetMask"),
-                state().IPClass(),
+                letterOf(state().networkClass()),
                 discoveryClassClicks_,
                 rangeClassClicks_,
                 commands_,
@@ -349,12 +350,7 @@ QString Session::brokenRule(const Before& was) const {
                              title != QStringLiteral("Tarnwell - Range Discovery"))
         return QStringLiteral("the title names another view: ") + title;
 
-    const bool isC = state().IPClass() == QStringLiteral("C");
-    const ClassFacts& shared = facts(isC ? NetworkClass::C : NetworkClass::B);
-    if (state().IPClass() != QString::fromLatin1(shared.letter) ||
-        state().NetPattern() != QString::fromLatin1(shared.netPattern) ||
-        state().networkClass() != (isC ? NetworkClass::C : NetworkClass::B))
-        return QStringLiteral("IPClass, NetPattern and the class disagree");
+    const bool isC = state().networkClass() == NetworkClass::C;
     const auto [optionB, optionC] =
         discoveryShown ? std::pair{"rb_B", "rb_C"} : std::pair{"rb_B2", "rb_C2"};
     if (control<OptionButton>(optionB)->value() == isC ||
@@ -407,7 +403,7 @@ QString Session::brokenRangeRule(const Before& was) const {
         return broken;
     const bool addressesShown = !caption("lbl_Start").isEmpty() || !caption("lbl_End").isEmpty();
     const bool inputsChanged = text("txt_SubnetMask") != was.mask ||
-                               state().IPClass() != was.ipClass ||
+                               letterOf(state().networkClass()) != was.ipClass ||
                                rangeClassClicks_ != was.rangeClassClicks;
     if (addressesShown && inputsChanged && handOvers_ == was.handOvers)
         return QStringLiteral("a changed mask or class kept its addresses");

@@ -19,19 +19,14 @@ struct NetworkCase {
 
 TEST(RealNetwork, TakesTheClassesOwnNetworksOnly) {
     const NetworkCase cases[] = {
-        {u"128.0", u"B", u"128.0"},
-        {u"191.255", u"B", u"191.255"},
-        {u"127.1", u"B", nullptr},
-        {u"192.1", u"B", nullptr},
-        {u"172.016", u"B", u"172.16"},
-        {u"192.0.0", u"C", u"192.0.0"},
-        {u"223.255.255", u"C", u"223.255.255"},
-        {u"191.1.1", u"C", nullptr},
-        {u"224.1.1", u"C", nullptr},
-        {u"192.168.1000", u"C", nullptr},
-        {u"172.+16", u"B", nullptr},
-        {u"172. 16", u"B", nullptr},
-        {u"172.", u"B", nullptr},
+        {u"128.0", u"B", u"128.0"},       {u"191.255", u"B", u"191.255"},
+        {u"127.1", u"B", nullptr},        {u"192.1", u"B", nullptr},
+        {u"172.016", u"B", nullptr}, // read as octal elsewhere
+        {u"192.0.00", u"C", nullptr},     {u"172.0", u"B", u"172.0"},
+        {u"192.0.0", u"C", u"192.0.0"},   {u"223.255.255", u"C", u"223.255.255"},
+        {u"191.1.1", u"C", nullptr},      {u"224.1.1", u"C", nullptr},
+        {u"192.168.1000", u"C", nullptr}, {u"172.+16", u"B", nullptr},
+        {u"172. 16", u"B", nullptr},      {u"172.", u"B", nullptr},
         {u"172..16", u"B", nullptr},
     };
     for (const NetworkCase& c : cases) {

@@ -125,8 +125,9 @@ const CliCase segmentsCases[] = {
             u"192.168.10.128\t192.168.10.129\t192.168.10.190\n"
             u"192.168.10.64\t192.168.10.65\t192.168.10.126\n"),
     answers("StandardB", "segments B 255.255.0.0", u"X.Y.0.1\tX.Y.255.254\n"),
-    answers("StandardC_LeadingZeroNetwork", "segments C 255.255.255.0 --network 192.168.010",
-            u"192.168.10.1\t192.168.10.254\n"),
+    misuses("LeadingZeroNetwork", "segments C 255.255.255.0 --network 192.168.010",
+            u"--network takes a Class C network as three numbers 0 to 255 without leading "
+            u"zeros, the first 192 to 223, such as 192.168.10"),
     answers("NoRowsCopyNothing", "segments B 255.255.128.0", u""),
     answers("C_128_BothHalves", "segments C 255.255.255.128",
             u"Available Segments\tStarting Address\tEnding Address\n"
@@ -139,14 +140,14 @@ const CliCase segmentsCases[] = {
     misuses("SubnetsOption", "segments B 255.255.224.0 --subnets 6",
             u"--subnets and --nodes belong to the mask command"),
     misuses("NetworkOfClassC", "segments B 255.255.224.0 --network 192.168",
-            u"--network takes a Class B network as two numbers 0 to 255, the first 128 "
-            u"to 191, such as 172.16"),
+            u"--network takes a Class B network as two numbers 0 to 255 without leading "
+            u"zeros, the first 128 to 191, such as 172.16"),
     misuses("NetworkTooLong", "segments B 255.255.224.0 --network 172.16.1",
-            u"--network takes a Class B network as two numbers 0 to 255, the first 128 "
-            u"to 191, such as 172.16"),
+            u"--network takes a Class B network as two numbers 0 to 255 without leading "
+            u"zeros, the first 128 to 191, such as 172.16"),
     misuses("NetworkOver255", "segments C 255.255.255.192 --network 192.168.256",
-            u"--network takes a Class C network as three numbers 0 to 255, the first "
-            u"192 to 223, such as 192.168.10"),
+            u"--network takes a Class C network as three numbers 0 to 255 without leading "
+            u"zeros, the first 192 to 223, such as 192.168.10"),
     // A prefix length's dotted mask meets the mask check as typed text would.
     refuses("PrefixLength0", "segments B /0", prefixRefusal),
     refuses("PrefixLength8", "segments B /8", prefixRefusal),
@@ -181,6 +182,11 @@ const CliCase rangeCases[] = {
     refuses("StandardMaskListsNone", "range B 255.255.0.0 X.Y.1.0", segmentNotListedRefusal),
     refuses("MaskCheckedFirst", "range C 255.255.255.0192 X.Y.Z.128", generalRefusal),
     misuses("NoSegment", "range B 255.255.224.0", u"wrong number of arguments for range"),
+    misuses("SegmentLeadingZero", "range B 255.255.224.0 X.Y.096.0",
+            u"the segment's numbers have no leading zeros, not \"X.Y.096.0\""),
+    misuses("SegmentLeadingZeroOnANetwork", "range B 255.255.224.0 172.016.96.0 --network 172.16",
+            u"the segment's numbers have no leading zeros, not \"172.016.96.0\""),
+    refuses("ZeroIsNoLeadingZero", "range B 255.255.255.0 X.Y.0.0", segmentNotListedRefusal),
 };
 INSTANTIATE_TEST_SUITE_P(Range, CliTable, testing::ValuesIn(rangeCases), rowName);
 

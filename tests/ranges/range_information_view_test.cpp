@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "class_letter.h"
 #include "click_row.h"
 #include "common/label.h"
 #include "common/list_box.h"
@@ -234,7 +235,7 @@ TEST_F(RangeInformationViewTest, TheOtherClassClearsTheView) {
     EXPECT_TRUE(start().isEmpty());
     EXPECT_TRUE(end().isEmpty());
     EXPECT_EQ(control<Label>("lbl_Ext2")->caption(), "X.Y.Z.0");
-    EXPECT_EQ(window.state().IPClass(), "C");
+    EXPECT_EQ(letterOf(window.state().networkClass()), "C");
     EXPECT_EQ(window.state().NetPattern(), "X.Y.Z");
     EXPECT_FALSE(control<OptionButton>("rb_B2")->value());
 }
@@ -248,7 +249,7 @@ TEST_F(RangeInformationViewTest, ChoosingTheViewAgainResetsItToClassB) {
 
     EXPECT_TRUE(control<OptionButton>("rb_B2")->value());
     EXPECT_FALSE(control<OptionButton>("rb_C2")->value());
-    EXPECT_EQ(window.state().IPClass(), "B");
+    EXPECT_EQ(letterOf(window.state().networkClass()), "B");
     EXPECT_EQ(window.state().NetPattern(), "X.Y");
     EXPECT_EQ(control<Label>("lbl_Ext2")->caption(), "X.Y.0.0");
     EXPECT_TRUE(maskText().isEmpty());

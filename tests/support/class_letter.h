@@ -20,3 +20,8 @@ inline NetworkClass classLetter(QStringView letter) {
 inline NetworkClass classLetter(const char* letter) {
     return classLetter(QString::fromLatin1(letter));
 }
+
+// And the letter of a class, to compare with a table's.
+inline QString letterOf(NetworkClass networkClass) {
+    return QString::fromLatin1(facts(networkClass).letter);
+}

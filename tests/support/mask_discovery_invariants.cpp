@@ -5,7 +5,7 @@
 #include "mask_discovery_invariants.h"
 
 #include "common/option_button.h"
-#include "common/text_box.h"
+#include "common/system_colour.h"
 #include "discovery/discover_mask.h"
 #include "system_colours.h"
 #include "window_driver.h"
@@ -23,7 +23,9 @@ QString brokenMaskDiscoveryInvariant(const WindowDriver& driver) {
         if (driver.enabled(name) == partnerHeld)
             return QString::fromLatin1(name) + QStringLiteral(" is not locked exactly while the "
                                                               "other box holds text");
-        if (driver.control<TextBox>(name)->backColor() != (partnerHeld ? lockedColour : openColour))
+        const QColor colour = systemColourValue(partnerHeld ? lockedColour : openColour,
+                                                driver.control(name)->palette());
+        if (driver.shownColour(name) != colour.name())
             return QString::fromLatin1(name) + QStringLiteral(" has the wrong colour");
     }
     if (driver.enabled("cmd_Calc") != (!subnets.isEmpty() || !hosts.isEmpty()))

@@ -20,10 +20,10 @@ bool belongsToTheListing(const AddressRange& shown, const ListedMask& listed,
     };
     if (const auto* whole = std::get_if<AddressRange>(&listed.listing))
         return same(*whole);
-    const auto* rows = std::get_if<QStringList>(&listed.listing);
-    return rows && std::any_of(rows->begin(), rows->end(), [&](const QString& row) {
-               return same(
-                   segmentRange(row, listed.mask, state.networkClass(), state.NetPattern()));
+    const auto* rows = std::get_if<SegmentRows>(&listed.listing);
+    return rows && std::any_of(rows->begin(), rows->end(), [&](const SegmentRow& row) {
+               return same(segmentRange(row.segment, listed.mask, state.networkClass(),
+                                        state.NetPattern()));
            });
 }
 
@@ -35,11 +35,14 @@ QString brokenRangeInformationInvariant(const WindowDriver& driver) {
     const RangeInformation answer =
         rangeInformation(mask, state.networkClass(), state.NetPattern());
     const auto* accepted = std::get_if<ListedMask>(&answer);
-    const auto* listed = accepted ? std::get_if<QStringList>(&accepted->listing) : nullptr;
+    const auto* listed = accepted ? std::get_if<SegmentRows>(&accepted->listing) : nullptr;
     const QStringList shownRows = driver.rows();
-    if (!shownRows.isEmpty() && (!listed || *listed != shownRows))
+    QStringList listedRows;
+    for (const SegmentRow& row : listed ? *listed : SegmentRows())
+        listedRows.append(row.text);
+    if (!shownRows.isEmpty() && listedRows != shownRows)
         return QStringLiteral("the rows belong to another mask or class");
-    const bool isC = state.IPClass() == u"C";
+    const bool isC = state.networkClass() == NetworkClass::C;
     if (driver.caption("lbl_Ext2") != (isC ? QStringLiteral("X.Y.Z.0") : QStringLiteral("X.Y.0.0")))
         return QStringLiteral("lbl_Ext2 shows another class");
 

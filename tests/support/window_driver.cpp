@@ -14,6 +14,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+
 bool WindowDriver::show() {
     window.show();
     return QTest::qWaitForWindowExposed(&window);
@@ -66,6 +69,22 @@ QString WindowDriver::text(const char* box) const {
 
 bool WindowDriver::enabled(const char* name) const {
     return control(name)->isEnabled();
+}
+
+QString WindowDriver::shownColour(const char* box) const {
+    QWidget* shown = control(box);
+    const QImage image = shown->grab().toImage();
+    const QRect inside = shown->rect().adjusted(3, 3, -3, -3);
+    std::map<QRgb, int> pixels;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++pixels[image.pixel(x, y)];
+    }
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pixels.erase(shown->palette().color(group, QPalette::Highlight).rgb());
+    const auto most = std::max_element(pixels.begin(), pixels.end(),
+                                       [](auto a, auto b) { return a.second < b.second; });
+    return most == pixels.end() ? QString() : QColor(most->first).name();
 }
 
 // The segment list's rows, top to bottom.

@@ -34,6 +34,9 @@ public:
     QString caption(const char* label) const;
     QString text(const char* box) const;
     bool enabled(const char* name) const;
+    // The colour most of a text box's inside shows around its text and any
+    // selection, as "#rrggbb".
+    QString shownColour(const char* box) const;
     QStringList rows() const;
 
     RecordingMessageBox messages;
