@@ -183,4 +183,28 @@ TEST_F(CopyingTest, CopyAllSegmentsGivesATableWithTheWindowsCaptions) {
     EXPECT_FALSE(chose(menu, QStringLiteral("Copy &All Segments"))) << "empty list";
 }
 
+// The longest lists of class B, copied whole: every row's addresses are
+// worked out here from the row's place in the list.
+TEST_F(CopyingTest, CopyAllSegmentsCopiesEveryRowOfTheLongestLists) {
+    const auto address = [](int offset) {
+        return QStringLiteral("X.Y.%1.%2").arg(offset / 256).arg(offset % 256);
+    };
+    choose("menu_ViewRI");
+    for (const auto& [mask, size] : {std::pair{"255.255.255.252", 4}, {"255.255.255.254", 2}}) {
+        SCOPED_TRACE(mask);
+        retype("txt_SubnetMask", QString::fromLatin1(mask));
+        click("cmd_Discover");
+        QString expected = QStringLiteral("Available Segments\tStarting Address\tEnding Address\n");
+        for (int own = 65536 - 2 * size; own >= size; own -= size) {
+            const QString range = size == 2 ? QStringLiteral("None\tNone")
+                                            : address(own + 1) + u'\t' + address(own + size - 2);
+            expected += address(own) + u'\t' + range + u'\n';
+        }
+        CopyMenu* menu = rightClick(list(), rowCentre(0));
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(chose(menu, QStringLiteral("Copy &All Segments")));
+        EXPECT_EQ(clipboard(), expected);
+    }
+}
+
 } // namespace
