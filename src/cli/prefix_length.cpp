@@ -12,7 +12,7 @@ namespace {
 // One or two ASCII digits without a leading zero: "/026" or "/+26" would
 // pass QString::toInt but is no way of writing a length.
 bool isLengthText(QStringView digits) {
-    return isDigits(digits) && digits.size() <= 2 && (digits.size() == 1 || digits[0] != u'0');
+    return isDigits(digits) && digits.size() <= 2 && !hasLeadingZero(digits);
 }
 
 } // namespace

@@ -11,9 +11,8 @@
 #include <optional>
 
 // The two classes of network Tarnwell plans, and every fact that sets them
-// apart. A class is read from its letter where it enters - the class options,
-// the shared state's IPClass, tarnwell-cli's argument - and is a NetworkClass
-// everywhere else. Another class is an enumerator here and a row of
+// apart. A class is read from its letter only where tarnwell-cli takes it as
+// an argument, and is a NetworkClass everywhere else. Another class is an enumerator here and a row of
 // classFacts; the rules read everything else from the row.
 enum class NetworkClass { B, C };
 
