@@ -10,6 +10,8 @@
 #include "ranges/segment_range.h"
 #include "ranges/segment_table.h"
 
+#include <QSignalBlocker>
+
 #include <variant>
 
 namespace {
@@ -104,6 +106,9 @@ void RangeInformationView::showRows(const SegmentRows& rows) {
     for (const SegmentRow& row : rows)
         texts.append(row.text);
     list_Range->addItems(texts);
+    // The rows are new and not yet drawn: telling the view that each one's
+    // data changed would only cost time on lists of tens of thousands.
+    const QSignalBlocker quiet(list_Range->model());
     for (int k = 0; k < rows.size(); ++k)
         list_Range->item(k)->setData(segmentRole, rows[k].segment);
 }
