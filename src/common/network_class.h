@@ -12,8 +12,9 @@
 
 // The two classes of network Tarnwell plans, and every fact that sets them
 // apart. A class is read from its letter only where tarnwell-cli takes it as
-// an argument, and is a NetworkClass everywhere else. Another class is an enumerator here and a row of
-// classFacts; the rules read everything else from the row.
+// an argument, and is a NetworkClass everywhere else. Another class is an
+// enumerator here and a row of classFacts; the rules read everything else
+// from the row.
 enum class NetworkClass { B, C };
 
 // How the mask check reads the groups after "255.255.".
