@@ -32,11 +32,15 @@ function(attach_signature file name optional)
     find_program(osslsigncode osslsigncode REQUIRED)
     set(signed "${file}.signed")
     file(REMOVE "${signed}")
-    # attach-signature also verifies against the machine's trusted CAs, and
-    # fails when the signer is not among them: its result is what counts.
+    # attach-signature also verifies what it wrote against the machine's CAs,
+    # and then fails for any signer outside them (a throwaway CA; a
+    # certificate expired by now), keeping the file: the file is what counts.
     execute_process(COMMAND ${osslsigncode} attach-signature -sigin "${signature}"
                             -in "${file}" -out "${signed}"
                     OUTPUT_QUIET ERROR_QUIET)
+    if(NOT EXISTS "${signed}")
+        message(FATAL_ERROR "osslsigncode attached no signature to ${name} (${file})")
+    endif()
     execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${osslsigncode} verify -in "${signed}"
                     OUTPUT_VARIABLE report ERROR_VARIABLE report)
     if(NOT report MATCHES "\nCalculated message digest *: [0-9A-F]+ *\n"
