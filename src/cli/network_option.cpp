@@ -33,13 +33,13 @@ std::optional<QString> realNetwork(const QString& text, NetworkClass networkClas
     const QStringList numbers = text.split(u'.');
     if (numbers.size() != networkNumbers(networks))
         return std::nullopt;
-    const std::optional<int> first = addressNumber(numbers.front());
-    if (!first || *first < networks.firstNumberLowest || *first > networks.firstNumberHighest)
-        return std::nullopt;
     for (const QString& number : numbers) {
         if (!addressNumber(number))
             return std::nullopt;
     }
+    const int first = numbers.front().toInt();
+    if (first < networks.firstNumberLowest || first > networks.firstNumberHighest)
+        return std::nullopt;
     return text;
 }
 
